@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace zyn {
+
+// What the copy operations remember for the swap operations.
+struct CopyBuffers {
+    QString CueTimeText;     // CueCopyBuffer: time of the copied cue row
+    QString CueDescription;  // CueCopyBuffer: description of the copied cue row
+    QString IcCopyBuffer;
+    QString StepperCopyBuffer;
+
+    void clear() { *this = CopyBuffers{}; }
+    friend bool operator==(const CopyBuffers&, const CopyBuffers&) = default;
+};
+
+} // namespace zyn
