@@ -1,0 +1,170 @@
+#include "cli/ZynCtl.h"
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zyn;
+
+namespace {
+
+struct Result {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+class ZynCtlRun : public ::testing::Test {
+protected:
+    Result run(const QStringList& arguments) {
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        // The build tree's bin/ is a portable program directory with languages.
+        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
+        const int status = tool.run(arguments);
+        return {status, out.data(), err.data()};
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& content) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray readFile(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+const QByteArray EmptyShowJson = "{\n"
+                                 "  \"mode\": 1,\n"
+                                 "  \"sortPending\": false,\n"
+                                 "  \"cues\": [],\n"
+                                 "  \"channels\": []\n"
+                                 "}\n";
+
+} // namespace
+
+TEST_F(ZynCtlRun, NewWritesAnEmptyShowThatDumpsAsModeOneWithoutCues) {
+    ASSERT_EQ(run({"new", "-o", path("a.zyn")}).status, ZynCtl::Success);
+    EXPECT_EQ(readFile("a.zyn").count("\r\n"), 9611);
+    const Result dumped = run({"dump", path("a.zyn")});
+    EXPECT_EQ(dumped.status, ZynCtl::Success);
+    EXPECT_EQ(dumped.out, EmptyShowJson);
+    EXPECT_EQ(dumped.err, "");
+}
+
+TEST_F(ZynCtlRun, ANewManualShowLoadsBackAsATimeCodedShowAwaitingASort) {
+    ASSERT_EQ(run({"new", "--manual", "-o", path("m.zyn")}).status, ZynCtl::Success);
+    EXPECT_TRUE(readFile("m.zyn").contains("#FALSE#,#FALSE#,2\r\n"));
+    QByteArray expected = EmptyShowJson;
+    expected.replace("\"sortPending\": false", "\"sortPending\": true");
+    EXPECT_EQ(run({"dump", path("m.zyn")}).out, expected);
+}
+
+TEST_F(ZynCtlRun, BuildThenDumpGivesBackTheSameJson) {
+    const QByteArray json =
+        "{\n"
+        "  \"mode\": 1,\n"
+        "  \"sortPending\": true,\n"
+        "  \"cues\": [\n"
+        "    {\"row\": 1, \"time\": \"00:00:05:00\", \"description\": \"Comet, \\\"gold\\\"; "
+        "red\"},\n"
+        "    {\"row\": 2, \"time\": \"MAN\", \"description\": \"Pause\"},\n"
+        "    {\"row\": 3, \"time\": \"TS #1\", \"description\": \"Feuerwerk über dem Fluß\"},\n"
+        "    {\"row\": 4, \"time\": \"TR #1\", \"description\": \"Café crème, ÿ\"},\n"
+        "    {\"row\": 5, \"time\": \"00:01:30.25\", \"description\": \"\"},\n"
+        "    {\"row\": 9, \"time\": \"\", \"description\": \"no time yet\"}\n"
+        "  ],\n"
+        "  \"channels\": [\n"
+        "    {\"slave\": 1, \"channel\": 1, \"cell\": \"1\"},\n"
+        "    {\"slave\": 1, \"channel\": 2, \"cell\": \"1-3\"},\n"
+        "    {\"slave\": 7, \"channel\": 16, \"cell\": \"K 4\"},\n"
+        "    {\"slave\": 200, \"channel\": 16, \"cell\": \"K 10-10\"}\n"
+        "  ]\n"
+        "}\n";
+    writeFile("show.json", json);
+    const Result built = run({"build", path("show.json"), "-o", path("show.zyn")});
+    ASSERT_EQ(built.status, ZynCtl::Success) << built.err.toStdString();
+    EXPECT_EQ(run({"dump", path("show.zyn")}).out, json);
+}
+
+TEST_F(ZynCtlRun, TheHomeOptionComesBeforeTheCommand) {
+    EXPECT_EQ(run({"--home", path("home"), "new", "-o", path("h.zyn")}).status, ZynCtl::Success);
+}
+
+TEST_F(ZynCtlRun, UsageErrorsExitWithTwo) {
+    const QStringList cases[] = {
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "-o"},
+        {"new", "--colour", "-o", "x.zyn"},
+        {"dump"},
+        {"dump", "a.zyn", "b.zyn"},
+        {"build", "show.json"},
+        {"lang"},
+        {"lang", "translate"},
+        {"lang", "compile", "English.txt"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, ZynCtl::UsageError);
+        EXPECT_TRUE(result.err.startsWith("zynctl: "));
+        EXPECT_TRUE(result.err.contains("usage:"));
+    }
+}
+
+TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
+    writeFile("garbage.zyn", QByteArray("\x00\x01\x02garbage\xff", 11));
+    writeFile("bad.json", "{\"cues\": [{\"row\": 4000}]}");
+    writeFile("truncated.zyn", "[ZYN600x2 PROJECTFILE]\r\n#FALSE#,#FALSE#,1\r\n[CUES]\r\n");
+    const struct {
+        QStringList arguments;
+        const char* mentions;
+    } cases[] = {
+        {{"dump", path("missing.zyn")}, "missing.zyn"},
+        {{"dump", path("garbage.zyn")}, "garbage.zyn"},
+        {{"dump", path("truncated.zyn")}, "line 4"},
+        {{"build", path("bad.json"), "-o", path("x.zyn")}, "row"},
+        {{"build", path("missing.json"), "-o", path("x.zyn")}, "missing.json"},
+        {{"new", "-o", path("no/such/folder/x.zyn")}, "x.zyn"},
+        {{"lang", "dump", path("missing.lan")}, "missing.lan"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Result result = run(c.arguments);
+        EXPECT_EQ(result.status, ZynCtl::Failure);
+        EXPECT_EQ(result.err.count('\n'), 1);
+        EXPECT_TRUE(result.err.contains(c.mentions)) << result.err.toStdString();
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(QFile::exists(path("x.zyn")));
+}
+
+TEST_F(ZynCtlRun, LanguageSourcesCompileAndDumpBack) {
+    writeFile("Test.txt", "# Test\n1 = One\n3 = Drei, \"drei\"\n");
+    ASSERT_EQ(run({"lang", "compile", path("Test.txt"), "-o", path("Test.lan")}).status,
+              ZynCtl::Success);
+    const Result dumped = run({"lang", "dump", path("Test.lan")});
+    EXPECT_EQ(dumped.status, ZynCtl::Success);
+    EXPECT_TRUE(dumped.out.contains("1 = One\n3 = Drei, \"drei\"\n"));
+
+    writeFile("Broken.txt", "1 = One\n1 = again\n");
+    const Result broken = run({"lang", "compile", path("Broken.txt"), "-o", path("Broken.lan")});
+    EXPECT_EQ(broken.status, ZynCtl::Failure);
+    EXPECT_TRUE(broken.err.contains("line 2"));
+    EXPECT_FALSE(QFile::exists(path("Broken.lan")));
+}

@@ -1,0 +1,84 @@
+#include "fakes/QtPrinters.h"
+#include "settings/ProgramDirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zyn;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+TEST(ProgramDirectoryChoice, HomeOverridesThenPortableThenUserData) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    dir.mkpath("portable/Language");
+    dir.mkpath("installed");
+    const QString userData = dir.filePath("user");
+
+    EXPECT_EQ(ProgramDirectory::resolve(dir.filePath("home"), dir.filePath("portable"), userData)
+                  .path(),
+              dir.filePath("home"));
+    EXPECT_EQ(ProgramDirectory::resolve({}, dir.filePath("portable"), userData).path(),
+              dir.filePath("portable"));
+    EXPECT_EQ(ProgramDirectory::resolve({}, dir.filePath("installed"), userData).path(), userData);
+}
+
+TEST(ProgramDirectoryChoice, BundledLanguagesBesideTheProgramOrInItsShareFolder) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    dir.mkpath("prefix/bin");
+    dir.mkpath("prefix/share/zynk5/Language");
+    EXPECT_EQ(ProgramDirectory::bundledLanguageDirectory(dir.filePath("prefix/bin")),
+              dir.filePath("prefix/share/zynk5/Language"));
+    dir.mkpath("prefix/bin/Language");
+    EXPECT_EQ(ProgramDirectory::bundledLanguageDirectory(dir.filePath("prefix/bin")),
+              dir.filePath("prefix/bin/Language"));
+    EXPECT_EQ(ProgramDirectory::bundledLanguageDirectory(dir.filePath("nowhere")), "");
+}
+
+TEST(ProgramDirectoryPreparation, SeedsTheBundledLanguagesAndLeavesOthersAlone) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    dir.mkpath("bundle");
+    writeFile(dir.filePath("bundle/English.lan"), "new english");
+    writeFile(dir.filePath("bundle/Deutsch.lan"), "deutsch");
+
+    const ProgramDirectory home(dir.filePath("home"));
+    QDir().mkpath(home.languageDirectory());
+    writeFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english");
+    writeFile(QDir(home.languageDirectory()).filePath("Custom.lan"), "mine");
+
+    QString error;
+    ASSERT_TRUE(home.prepare(dir.filePath("bundle"), &error)) << error.toStdString();
+    EXPECT_TRUE(QDir(home.projectsDirectory()).exists());
+    const QDir languages(home.languageDirectory());
+    EXPECT_EQ(readFile(languages.filePath("English.lan")), "new english");
+    EXPECT_EQ(readFile(languages.filePath("Deutsch.lan")), "deutsch");
+    EXPECT_EQ(readFile(languages.filePath("Custom.lan")), "mine");
+    EXPECT_EQ(home.configPath(), dir.filePath("home/ZYN600.cfg"));
+    EXPECT_EQ(home.recentFilesPath(), dir.filePath("home/ZYNFiles.ini"));
+}
+
+TEST(ProgramDirectoryPreparation, AFolderThatCannotBeMadeIsReported) {
+    QTemporaryDir root;
+    writeFile(QDir(root.path()).filePath("file"), "x");
+    const ProgramDirectory home(QDir(root.path()).filePath("file/home"));
+    QString error;
+    EXPECT_FALSE(home.prepare({}, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
