@@ -23,8 +23,8 @@ std::unique_ptr<Show> fullShow() {
     for (int r = 1; r <= MaxCues; ++r) {
         CueRow& cue = show->cues.row(r);
         const qint64 t = qint64(r) * 37;
-        cue.TimeText = TimeCode{int(t / 360000), int(t / 6000 % 60), int(t / 100 % 60), int(t % 100)}
-                           .text();
+        cue.TimeText =
+            TimeCode{int(t / 360000), int(t / 6000 % 60), int(t / 100 % 60), int(t % 100)}.text();
         cue.Description = QStringLiteral("Cue %1 comet, red and gold, with crackling tail: ")
                               .arg(r, 4, 10, QLatin1Char('0'))
                               .leftJustified(64, u'x', true);
@@ -32,8 +32,8 @@ std::unique_ptr<Show> fullShow() {
     int cue = 1;
     for (int s = 1; s <= MaxSlaves; ++s) {
         for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
-            show->ics.cell(s, c) = QString::number(cue) + QStringLiteral("-") +
-                                   QString::number(cue % 10 + 1);
+            show->ics.cell(s, c) =
+                QString::number(cue) + QStringLiteral("-") + QString::number(cue % 10 + 1);
     }
     return show;
 }

@@ -34,7 +34,9 @@ const QString OutputOption = QStringLiteral("-o");
 
 // The command-line tool keeps times in the file's own form ("MAN", "TS #2"),
 // so that what it reads and writes never depends on a language.
-StopLabels cliLabels() { return StopLabels::fileForm(); }
+StopLabels cliLabels() {
+    return StopLabels::fileForm();
+}
 
 QString oneLine(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));

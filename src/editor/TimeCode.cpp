@@ -18,7 +18,9 @@ QString twoDigits(int value) {
     return digits.right(2);
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 

@@ -13,7 +13,7 @@ inline constexpr QLatin1StringView DefaultLanguage{"English"};
 
 struct Loaded {
     LanguageTexts texts;
-    QString languageName; // the language whose texts were loaded
+    QString languageName;  // the language whose texts were loaded
     bool fellBack = false; // the wanted language was missing: English is used
     bool failed = false;   // not even English could be read: every text is ""
 };

@@ -27,15 +27,18 @@ ParseResult parse(const QByteArray& utf8) {
         if (!isNumber || number < 1 || number > MaxTextNumber)
             return {{}, lineError(lineNumber, QStringLiteral("expected \"number = text\""))};
         if (number < texts.size())
-            return {{}, lineError(lineNumber, QStringLiteral("text %1 is out of order or "
-                                                             "repeated").arg(number))};
+            return {{},
+                    lineError(lineNumber, QStringLiteral("text %1 is out of order or "
+                                                         "repeated")
+                                              .arg(number))};
         const QString text = line.mid(equals + 1).trimmed();
         const qsizetype bad = ScrambledField::firstUnstorable(text);
         if (bad >= 0)
-            return {{}, lineError(lineNumber, QStringLiteral("the character U+%1 cannot be "
-                                                             "stored in a language file")
-                                                  .arg(int(text[bad].unicode()), 4, 16,
-                                                       QLatin1Char('0')))};
+            return {
+                {},
+                lineError(lineNumber, QStringLiteral("the character U+%1 cannot be "
+                                                     "stored in a language file")
+                                          .arg(int(text[bad].unicode()), 4, 16, QLatin1Char('0')))};
         while (texts.size() < number)
             texts.append(QString());
         texts.append(text);

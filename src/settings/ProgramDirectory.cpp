@@ -55,8 +55,8 @@ bool ProgramDirectory::prepare(const QString& bundledLanguageDir, QString* error
         return true;
     // The bundled languages are the program's own: a copy that differs is
     // from an older version and is replaced; other languages are left alone.
-    const QStringList names = source.entryList({QStringLiteral("*") + LanguageFile::Extension},
-                                               QDir::Files);
+    const QStringList names =
+        source.entryList({QStringLiteral("*") + LanguageFile::Extension}, QDir::Files);
     for (const QString& name : names) {
         const QByteArray bundled = contentOf(source.filePath(name));
         if (contentOf(target.filePath(name)) == bundled)
@@ -67,13 +67,17 @@ bool ProgramDirectory::prepare(const QString& bundledLanguageDir, QString* error
     return true;
 }
 
-QString ProgramDirectory::languageDirectory() const { return QDir(m_path).filePath(LanguageFolder); }
+QString ProgramDirectory::languageDirectory() const {
+    return QDir(m_path).filePath(LanguageFolder);
+}
 
 QString ProgramDirectory::projectsDirectory() const {
     return QDir(m_path).filePath(ProjectsFolder);
 }
 
-QString ProgramDirectory::configPath() const { return QDir(m_path).filePath(ConfigFile::FileName); }
+QString ProgramDirectory::configPath() const {
+    return QDir(m_path).filePath(ConfigFile::FileName);
+}
 
 QString ProgramDirectory::recentFilesPath() const {
     return QDir(m_path).filePath(RecentFiles::FileName);

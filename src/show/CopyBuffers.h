@@ -6,8 +6,8 @@ namespace zyn {
 
 // What the copy operations remember for the swap operations.
 struct CopyBuffers {
-    QString CueTimeText;     // CueCopyBuffer: time of the copied cue row
-    QString CueDescription;  // CueCopyBuffer: description of the copied cue row
+    QString CueTimeText;    // CueCopyBuffer: time of the copied cue row
+    QString CueDescription; // CueCopyBuffer: description of the copied cue row
     QString IcCopyBuffer;
     QString StepperCopyBuffer;
 

@@ -4,7 +4,9 @@
 
 namespace zyn {
 
-CueTable::CueTable() : m_rows(MaxCues) { renumber(); }
+CueTable::CueTable() : m_rows(MaxCues) {
+    renumber();
+}
 
 CueRow& CueTable::row(int r) {
     Q_ASSERT(isValidRow(r));

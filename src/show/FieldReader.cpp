@@ -4,7 +4,9 @@ namespace zyn {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 QByteArrayView trimmedBlanks(QByteArrayView text) {
     qsizetype begin = 0;

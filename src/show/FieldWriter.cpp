@@ -32,6 +32,8 @@ QByteArray FieldWriter::boolean(bool value) {
     return value ? QByteArrayLiteral("#TRUE#") : QByteArrayLiteral("#FALSE#");
 }
 
-QByteArray FieldWriter::integer(qint64 value) { return QByteArray::number(value); }
+QByteArray FieldWriter::integer(qint64 value) {
+    return QByteArray::number(value);
+}
 
 } // namespace zyn

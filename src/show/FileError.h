@@ -23,11 +23,11 @@ struct FileError {
     };
 
     Kind kind = Kind::None;
-    int number = 0;   // 0 when there is no error
-    QString path;     // the file concerned
-    int line = 0;     // 1-based line of the file, 0 when not tied to a line
-    CellPlace place;  // the cell concerned (Unstorable)
-    QString detail;   // the system's own reason, when there is one
+    int number = 0;  // 0 when there is no error
+    QString path;    // the file concerned
+    int line = 0;    // 1-based line of the file, 0 when not tied to a line
+    CellPlace place; // the cell concerned (Unstorable)
+    QString detail;  // the system's own reason, when there is one
 
     bool ok() const { return kind == Kind::None; }
     explicit operator bool() const { return !ok(); }

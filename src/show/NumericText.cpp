@@ -8,7 +8,9 @@ namespace zyn::NumericText {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Index just past the digits starting at i.
 qsizetype skipDigits(QStringView text, qsizetype i) {
@@ -48,8 +50,8 @@ double leadingValue(QStringView text) {
     if (!anyDigit)
         return 0.0;
     // An exponent only counts when digits follow it ("12E" is 12).
-    if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' ||
-                            text[i] == u'd')) {
+    if (i < text.size() &&
+        (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
         qsizetype e = i + 1;
         if (e < text.size() && (text[e] == u'+' || text[e] == u'-'))
             ++e;
@@ -59,13 +61,10 @@ double leadingValue(QStringView text) {
     }
     QString number = text.mid(start, i - start).toString();
     number.replace(u'D', u'E').replace(u'd', u'e');
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (ok)
-        return value;
-    // Only an exponent too large for a double gets here.
-    return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                   : std::numeric_limits<double>::infinity();
+    // The text is a well-formed number, so the conversion fails only beyond
+    // the range of a double, and then gives what we want: an infinity of the
+    // number's sign when it is too large, 0 when it is too small.
+    return number.toDouble();
 }
 
 double roundHalfEven(double value) {
@@ -80,9 +79,13 @@ double roundHalfEven(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
-std::optional<qint16> toInt16(double value) { return toInteger<qint16>(value); }
+std::optional<qint16> toInt16(double value) {
+    return toInteger<qint16>(value);
+}
 
-std::optional<qint32> toInt32(double value) { return toInteger<qint32>(value); }
+std::optional<qint32> toInt32(double value) {
+    return toInteger<qint32>(value);
+}
 
 QString decimalText(double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)

@@ -24,7 +24,9 @@ public:
         }
         m_writer.textField(ScrambledField::encode(text, m_key));
     }
-    void count(int value) { m_writer.textField(ScrambledField::encode(QString::number(value), m_key)); }
+    void count(int value) {
+        m_writer.textField(ScrambledField::encode(QString::number(value), m_key));
+    }
 
     const FileError& error() const { return m_error; }
 

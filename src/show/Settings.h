@@ -9,7 +9,7 @@ namespace zyn {
 struct Settings {
     // The platform's window-background colour, as the file stores it.
     static constexpr qint32 WindowBackgroundColour = qint32(0x80000005u);
-    static constexpr int DefaultCueGridWidth = 5130;  // twips
+    static constexpr int DefaultCueGridWidth = 5130; // twips
     static constexpr int DefaultTimeColumnWidth = 1500;
     static constexpr int DefaultDescriptionColumnWidth = 3000;
 

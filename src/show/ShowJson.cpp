@@ -96,7 +96,8 @@ private:
     QString readState(const QJsonObject& root) {
         int mode = TimeCodedShow;
         if (root.contains("mode")) {
-            if (QString error = integer(root.value("mode"), "mode", TimeCodedShow, ManualShow, &mode);
+            if (QString error =
+                    integer(root.value("mode"), "mode", TimeCodedShow, ManualShow, &mode);
                 !error.isEmpty())
                 return error;
         }
@@ -166,7 +167,8 @@ private:
                 error = integer(entry.value("channel"), "channel", 1, ChannelsPerSlave, &channel);
             const int key = slave * 100 + channel;
             if (error.isEmpty() && seen.contains(key))
-                error = QStringLiteral("module %1 channel %2 is listed twice").arg(slave).arg(channel);
+                error =
+                    QStringLiteral("module %1 channel %2 is listed twice").arg(slave).arg(channel);
             if (error.isEmpty())
                 error = text(entry.value("cell"), "cell", &cell);
             if (!error.isEmpty())
@@ -196,7 +198,8 @@ QByteArray write(const Show& show, const StopLabels& labels) {
                    ", \"time\": " + jsonString(timeTextToFile(cue.TimeText, labels)) +
                    ", \"description\": " + jsonString(cue.Description) + "}";
     }
-    out += "  \"cues\": [" + (entries.isEmpty() ? "" : "\n" + entries.join(",\n") + "\n  ") + "],\n";
+    out +=
+        "  \"cues\": [" + (entries.isEmpty() ? "" : "\n" + entries.join(",\n") + "\n  ") + "],\n";
     entries.clear();
     for (int s = 1; s <= MaxSlaves; ++s) {
         for (int c = 1; c <= ChannelsPerSlave; ++c) {
@@ -204,8 +207,8 @@ QByteArray write(const Show& show, const StopLabels& labels) {
             if (cell.isEmpty())
                 continue;
             entries += "    {\"slave\": " + QByteArray::number(s) +
-                       ", \"channel\": " + QByteArray::number(c) + ", \"cell\": " + jsonString(cell) +
-                       "}";
+                       ", \"channel\": " + QByteArray::number(c) +
+                       ", \"cell\": " + jsonString(cell) + "}";
         }
     }
     out += "  \"channels\": [" + (entries.isEmpty() ? "" : "\n" + entries.join(",\n") + "\n  ") +

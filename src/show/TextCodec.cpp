@@ -4,8 +4,7 @@ namespace zyn {
 
 namespace {
 
-template<typename Op>
-QByteArray shift(QByteArrayView text, const QByteArray& key, Op op) {
+template<typename Op> QByteArray shift(QByteArrayView text, const QByteArray& key, Op op) {
     const KeyCodes codes = KeyCodesOf(key);
     QByteArray result(text.size(), Qt::Uninitialized);
     if (codes.empty())

@@ -1,4 +1,5 @@
 #include "cli/ZynCtl.h"
+
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 

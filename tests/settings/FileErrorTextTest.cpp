@@ -1,5 +1,6 @@
-#include "fakes/QtPrinters.h"
 #include "settings/FileErrorText.h"
+
+#include "fakes/QtPrinters.h"
 #include "settings/TextId.h"
 
 #include <gtest/gtest.h>

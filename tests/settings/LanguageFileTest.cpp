@@ -1,5 +1,6 @@
-#include "fakes/QtPrinters.h"
 #include "settings/LanguageFile.h"
+
+#include "fakes/QtPrinters.h"
 #include "settings/LanguageLoader.h"
 #include "settings/LanguageSource.h"
 #include "show/AtomicFile.h"
@@ -29,7 +30,8 @@ void writeLanguage(const QString& dir, const QString& name, const LanguageTexts&
 } // namespace
 
 TEST(LanguageFileFormat, TheNthLineIsTextNumberN) {
-    const LanguageTexts texts = LanguageFile::parse(LanguageFile::serialize(numberedTexts(226, "t")));
+    const LanguageTexts texts =
+        LanguageFile::parse(LanguageFile::serialize(numberedTexts(226, "t")));
     EXPECT_EQ(texts.count(), 226);
     EXPECT_EQ(texts.text(0), "");
     EXPECT_EQ(texts.text(1), "t1");
@@ -39,7 +41,8 @@ TEST(LanguageFileFormat, TheNthLineIsTextNumberN) {
 }
 
 TEST(LanguageFileFormat, LinesAreScrambledFieldsInTheCodePage) {
-    const QByteArray bytes = LanguageFile::serialize(LanguageTexts({"", "Größe \"x\", y", "", "z"}));
+    const QByteArray bytes =
+        LanguageFile::serialize(LanguageTexts({"", "Größe \"x\", y", "", "z"}));
     EXPECT_EQ(bytes.count("\r\n"), 3);
     EXPECT_FALSE(bytes.contains("Gr"));
     const LanguageTexts back = LanguageFile::parse(bytes);

@@ -96,8 +96,8 @@ TEST(LanguageSources, StopLabelsCanBeToldApartByPrefix) {
 TEST(LanguageSources, TheBuildCompilesEachSourceIntoItsLanguageFile) {
     for (const QString& language : ShippedLanguages) {
         SCOPED_TRACE(language.toStdString());
-        const QByteArray built = readFile(
-            QDir(test::builtLanguageDir()).filePath(language + LanguageFile::Extension));
+        const QByteArray built =
+            readFile(QDir(test::builtLanguageDir()).filePath(language + LanguageFile::Extension));
         EXPECT_EQ(LanguageFile::parse(built).all(), source(language).all());
     }
 }

@@ -1,5 +1,6 @@
-#include "fakes/QtPrinters.h"
 #include "settings/ProgramDirectory.h"
+
+#include "fakes/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,9 +31,9 @@ TEST(ProgramDirectoryChoice, HomeOverridesThenPortableThenUserData) {
     dir.mkpath("installed");
     const QString userData = dir.filePath("user");
 
-    EXPECT_EQ(ProgramDirectory::resolve(dir.filePath("home"), dir.filePath("portable"), userData)
-                  .path(),
-              dir.filePath("home"));
+    EXPECT_EQ(
+        ProgramDirectory::resolve(dir.filePath("home"), dir.filePath("portable"), userData).path(),
+        dir.filePath("home"));
     EXPECT_EQ(ProgramDirectory::resolve({}, dir.filePath("portable"), userData).path(),
               dir.filePath("portable"));
     EXPECT_EQ(ProgramDirectory::resolve({}, dir.filePath("installed"), userData).path(), userData);

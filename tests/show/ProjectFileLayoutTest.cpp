@@ -28,8 +28,12 @@ TEST(ProjectFileLayout, NewShowIs9611CrLfLinesInTheNewestLayout) {
     const struct {
         int line;
         QByteArray text;
-    } plainLines[] = {{1, "[ZYN600x2 PROJECTFILE]"}, {2, "#FALSE#,#FALSE#,1"}, {3, "[CUES]"},
-                      {6405, ""},                     {6406, "[IC]"},             {9609, ""},
+    } plainLines[] = {{1, "[ZYN600x2 PROJECTFILE]"},
+                      {2, "#FALSE#,#FALSE#,1"},
+                      {3, "[CUES]"},
+                      {6405, ""},
+                      {6406, "[IC]"},
+                      {9609, ""},
                       {9610, "[STEP]"}};
     for (const auto& expected : plainLines) {
         SCOPED_TRACE(expected.line);

@@ -32,7 +32,8 @@ inline QByteArray serialized(const Show& show, const StopLabels& labels = Englis
 
 inline FileError readInto(Show& show, const QByteArray& content,
                           const StopLabels& labels = EnglishLabels) {
-    return ProjectReader(labels, buildProjectCodecKey()).read(content, QStringLiteral("t.zyn"), show);
+    return ProjectReader(labels, buildProjectCodecKey())
+        .read(content, QStringLiteral("t.zyn"), show);
 }
 
 // A field line holding the text scrambled with the project key.

@@ -16,8 +16,8 @@ namespace {
 // cells are "1".."16".
 QByteArray projectFile(QByteArray header, QByteArray stateLines, int cueCount,
                        const QString& channelCount = QStringLiteral("16")) {
-    QByteArray bytes = header + "\r\n" + stateLines + "[CUES]\r\n" +
-                       scrambledLine(QString::number(cueCount));
+    QByteArray bytes =
+        header + "\r\n" + stateLines + "[CUES]\r\n" + scrambledLine(QString::number(cueCount));
     for (int r = 1; r <= cueCount; ++r) {
         bytes += scrambledLine(QStringLiteral("00:00:0%1:00").arg(r % 10));
         bytes += scrambledLine(QStringLiteral("cue %1").arg(r));
@@ -51,13 +51,11 @@ TEST(ProjectHeaderGenerations, AllThreeGenerationsRead) {
     } cases[] = {
         {"newest", "[ZYN600x2 PROJECTFILE]", "#TRUE#,#TRUE#,1\r\n", true},
         {"second", "[ZYN600 PROJECTFILE2]", "#FALSE#,#FALSE#,1\r\n", false},
-        {"oldest, one line",
-         "[ZYN600 PROJECTFILE]",
+        {"oldest, one line", "[ZYN600 PROJECTFILE]",
          '"' + ScrambledField::encode(u"Wahr", buildProjectCodecKey()) + "\",\"" +
              ScrambledField::encode(u"Falsch", buildProjectCodecKey()) + "\",1\r\n",
          false},
-        {"oldest, separate lines",
-         "[ZYN600 PROJECTFILE]",
+        {"oldest, separate lines", "[ZYN600 PROJECTFILE]",
          scrambledLine(QStringLiteral("Falsch")) + scrambledLine(QStringLiteral("Wahr")) + "1\r\n",
          true},
     };
@@ -130,10 +128,10 @@ TEST(ProjectDamagedInput, EachDamageGivesItsErrorAndMarksTheShowChanged) {
          FileError::Kind::OutOfRange, 4},
         {"Boolean that is not one", projectFile("[ZYN600x2 PROJECTFILE]", "maybe,#TRUE#,1\r\n", 1),
          FileError::Kind::WrongType, 2},
-        {"mode that is not a number", projectFile("[ZYN600 PROJECTFILE2]", "#TRUE#,#TRUE#,x\r\n", 1),
-         FileError::Kind::WrongType, 2},
-        {"mode beyond 16 bits",
-         projectFile("[ZYN600 PROJECTFILE2]", "#TRUE#,#TRUE#,70000\r\n", 1),
+        {"mode that is not a number",
+         projectFile("[ZYN600 PROJECTFILE2]", "#TRUE#,#TRUE#,x\r\n", 1), FileError::Kind::WrongType,
+         2},
+        {"mode beyond 16 bits", projectFile("[ZYN600 PROJECTFILE2]", "#TRUE#,#TRUE#,70000\r\n", 1),
          FileError::Kind::OutOfRange, 2},
         {"oldest state word unknown",
          projectFile("[ZYN600 PROJECTFILE]", scrambledLine(QStringLiteral("Vielleicht")), 1),
