@@ -16,7 +16,7 @@ constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 } // namespace
 
 QByteArray buildLanguageKey() {
-    static constexpr std::array<int, 7> Codes = {4, 9, 2, 6, 10, 3, 8};
+    static constexpr std::array<int, 7> Codes = {4, 9, 2, 6, 1, 3, 8};
     return BuildKeyString(Codes);
 }
 

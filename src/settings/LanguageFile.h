@@ -14,7 +14,7 @@ namespace LanguageFile {
 inline constexpr QLatin1StringView Extension{".lan"};
 
 // The language files' own key, built at run time like the project key and
-// independent of it; its codes lie between 1 and 10 (see ScrambledField).
+// independent of it; its codes lie between 1 and 9 (see ScrambledField).
 QByteArray buildLanguageKey();
 
 QByteArray serialize(const LanguageTexts& texts);

@@ -60,8 +60,9 @@ void readColumns(FieldReader& reader, Settings& settings) {
         valid ? *description : Settings::DefaultDescriptionColumnWidth;
 }
 
+// Paths are read as whole lines, since a folder name may hold double quotes.
 void readProjectDirectory(FieldReader& reader, Settings& settings) {
-    if (const std::optional<QByteArray> value = reader.readValue())
+    if (const std::optional<QByteArray> value = reader.readLineField())
         settings.projectDirectory = PathText::decode(*value);
 }
 
@@ -82,7 +83,7 @@ void readQuestions(FieldReader& reader, Settings& settings) {
 }
 
 void readUsbDrive(FieldReader& reader, Settings& settings) {
-    if (const std::optional<QByteArray> value = reader.readValue())
+    if (const std::optional<QByteArray> value = reader.readLineField())
         settings.usbDrive = PathText::decode(*value);
 }
 

@@ -7,11 +7,14 @@ StopLabels StopLabels::fileForm() {
 }
 
 QString relabelTimeText(const QString& timeText, const StopLabels& from, const StopLabels& to) {
-    if (!from.stop.isEmpty() && timeText == from.stop)
+    const auto usable = [](const QString& a, const QString& b) {
+        return !a.isEmpty() && !b.isEmpty();
+    };
+    if (usable(from.stop, to.stop) && timeText == from.stop)
         return to.stop;
-    if (!from.timedStop.isEmpty() && timeText.startsWith(from.timedStop))
+    if (usable(from.timedStop, to.timedStop) && timeText.startsWith(from.timedStop))
         return to.timedStop + timeText.mid(from.timedStop.size());
-    if (!from.resetStop.isEmpty() && timeText.startsWith(from.resetStop))
+    if (usable(from.resetStop, to.resetStop) && timeText.startsWith(from.resetStop))
         return to.resetStop + timeText.mid(from.resetStop.size());
     return timeText;
 }

@@ -21,8 +21,9 @@ struct StopLabels {
 // The time text with its stop label exchanged from one set of labels to the
 // other: equal to from.stop gives to.stop; beginning with from.timedStop or
 // from.resetStop gives the matching label of `to` with the rest kept; any
-// other text is returned unchanged. An empty label never matches, so a
-// language file that lacks a label cannot turn every cue into a stop.
+// other text is returned unchanged. A label is only exchanged when both sets
+// have it: a language file that lacks a label can neither turn every cue into
+// a stop nor turn a stop into an empty cue.
 QString relabelTimeText(const QString& timeText, const StopLabels& from, const StopLabels& to);
 
 // Table form (current labels) to the form stored in project files.

@@ -1,0 +1,166 @@
+#include "fakes/FailingDevice.h"
+#include "fakes/QtPrinters.h"
+#include "show/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace zyn;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList entriesOf(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+void expectCannotWrite(const FileError& error, const QString& path) {
+    EXPECT_EQ(error.kind, FileError::Kind::CannotWrite);
+    EXPECT_EQ(error.path, path);
+    EXPECT_NE(error.number, 0);
+}
+
+TEST(AtomicSave, WriteAllFailsWhenTheDeviceRefusesPartWay) {
+    const QByteArray bytes(1000, 'x');
+    const struct {
+        qint64 capacity;
+        qsizetype size;
+        bool complete;
+    } cases[] = {
+        {0, 10, false}, {999, 1000, false}, {1000, 1000, true}, {5000, 1000, true}, {0, 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "capacity " << c.capacity << ", size " << c.size);
+        test::FailingDevice device(c.capacity);
+        ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+        EXPECT_EQ(AtomicFile::writeAll(device, QByteArrayView(bytes).first(c.size)), c.complete);
+        EXPECT_EQ(device.written().size(), std::min<qint64>(c.capacity, c.size));
+    }
+}
+
+TEST(AtomicSave, SaveCreatesAndReplacesTheWholeFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("ZYN600.cfg");
+
+    EXPECT_TRUE(AtomicFile::save(path, "a much longer first content\r\n").ok());
+    EXPECT_EQ(contentOf(path), "a much longer first content\r\n");
+
+    // The new content replaces the old one, no tail of the longer file remains.
+    EXPECT_TRUE(AtomicFile::save(path, "short").ok());
+    EXPECT_EQ(contentOf(path), "short");
+
+    EXPECT_TRUE(AtomicFile::save(path, "").ok());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(contentOf(path), "");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"ZYN600.cfg"});
+}
+
+TEST(AtomicSave, FolderThatDoesNotExistIsReportedAndNothingIsCreated) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("missing/deeper/show.zyn");
+
+    expectCannotWrite(AtomicFile::save(path, "content"), path);
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+}
+
+TEST(AtomicSave, ReadOnlyFolderKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString locked = dir.filePath("locked");
+    ASSERT_TRUE(QDir().mkdir(locked));
+    const QString path = locked + "/ZYNFiles.ini";
+    const QByteArray previous = "[ZYN600x2 PROJECTFILES]\r\n[LASTFILE]\r\n\"/a.zyn\"\r\n";
+    putFile(path, previous);
+
+    // Writable file, unwritable folder: only a save in place could succeed.
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner |
+                                                  QFile::ReadGroup | QFile::ExeGroup |
+                                                  QFile::ReadOther | QFile::ExeOther));
+    struct Unlock {
+        QString folder;
+        ~Unlock() {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    } unlock{locked};
+    {
+        QFile probe(locked + "/probe");
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            GTEST_SKIP() << "folder permissions are not enforced for this user (root?)";
+        }
+    }
+
+    expectCannotWrite(AtomicFile::save(path, "replacement"), path);
+    EXPECT_EQ(contentOf(path), previous);
+    EXPECT_EQ(entriesOf(locked), QStringList{"ZYNFiles.ini"});
+}
+
+// Lowers the largest file this process may write, as a full disk would stop
+// the write part-way; writes beyond it fail with EFBIG instead of a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        if (getrlimit(RLIMIT_FSIZE, &m_previous) != 0 ||
+            (m_previous.rlim_max != RLIM_INFINITY && m_previous.rlim_max < bytes))
+            return;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_previous;
+        lowered.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+        if (!m_active)
+            std::signal(SIGXFSZ, m_previousHandler);
+    }
+    ~FileSizeLimit() {
+        if (!m_active)
+            return;
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = SIG_DFL;
+    bool m_active = false;
+};
+
+TEST(AtomicSave, WriteStoppedPartWayKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("show.zyn");
+    const QByteArray previous = "previous show\r\n";
+    putFile(path, previous);
+    // Larger than any write buffer, so bytes reach the file before the end.
+    const QByteArray replacement(256 * 1024, 'r');
+
+    FileError error;
+    {
+        FileSizeLimit limit(4096);
+        if (!limit.active())
+            GTEST_SKIP() << "the file size limit cannot be lowered here";
+        error = AtomicFile::save(path, replacement);
+    }
+    expectCannotWrite(error, path);
+    EXPECT_EQ(contentOf(path), previous);
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"show.zyn"});
+}
+
+} // namespace
