@@ -139,7 +139,7 @@ TEST(ProjectDamagedInput, EachDamageGivesItsErrorAndMarksTheShowChanged) {
         {"state line missing at the end", "[ZYN600x2 PROJECTFILE]\r\n", FileError::Kind::Truncated,
          2},
         {"empty file", "", FileError::Kind::NotAProject, 0},
-        {"binary garbage", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 22),
+        {"binary garbage", QByteArray::fromHex("89504e470d0a1a0a0000000d49484452fffe"),
          FileError::Kind::NotAProject, 0},
     };
     for (const auto& c : cases) {
