@@ -6,8 +6,6 @@ class QIODevice;
 
 namespace zyn {
 
-class LanguageTexts;
-
 // The command-line tool: the same core as the desktop application, no display.
 // Exit status 0 on success, 1 on failure with one line on the error stream,
 // 2 on a usage error.
@@ -22,22 +20,10 @@ public:
     int run(const QStringList& arguments);
 
 private:
-    int newShow(const QStringList& words);
-    int dump(const QStringList& words);
-    int build(const QStringList& words);
-    int language(const QStringList& words);
-    int languageCompile(const QStringList& words);
-    int languageDump(const QStringList& words);
-
-    int fail(const QString& message);
-    int usage(const QString& message);
-    LanguageTexts languageTexts() const;
-
     QIODevice& m_out;
     QIODevice& m_err;
     QString m_executableDir;
     QString m_userDataDir;
-    QString m_home;
 };
 
 } // namespace zyn

@@ -1,0 +1,86 @@
+#include "CliContext.h"
+
+#include "settings/FileErrorText.h"
+#include "settings/LanguageLoader.h"
+#include "show/ConfigFile.h"
+#include "show/ProjectKey.h"
+#include "show/ProjectReader.h"
+#include "show/ProjectWriter.h"
+#include "show/Show.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace zyn {
+
+namespace {
+
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    return text.simplified();
+}
+
+} // namespace
+
+StopLabels fileFormLabels() {
+    return StopLabels::fileForm();
+}
+
+CliContext::CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home, QString usageText)
+    : m_out(out), m_err(err), m_home(std::move(home)), m_usageText(std::move(usageText)) {}
+
+int CliContext::fail(const QString& message) {
+    m_err.write((QStringLiteral("zynctl: ") + oneLine(message) + u'\n').toUtf8());
+    return Failure;
+}
+
+int CliContext::usage(const QString& message) {
+    m_err.write((QStringLiteral("zynctl: ") + message + u'\n').toUtf8());
+    m_err.write(m_usageText.toUtf8());
+    return UsageError;
+}
+
+LanguageTexts CliContext::languageTexts() const {
+    const QString name = ConfigFile::readLanguageName(m_home.configPath());
+    return LanguageLoader::load(m_home.languageDirectory(), name).texts;
+}
+
+QString CliContext::describe(const FileError& error) const {
+    return FileErrorText::description(error, languageTexts());
+}
+
+std::optional<QByteArray> CliContext::readInput(const QString& path, QString* error) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+bool CliContext::loadProject(const QString& path, const StopLabels& labels, Show& show,
+                             int* status) {
+    if (!QFileInfo(path).isFile()) {
+        *status = fail(QStringLiteral("no project file %1").arg(path));
+        return false;
+    }
+    show.clearForTimeCodedShow();
+    const FileError error = ProjectReader(labels, buildProjectCodecKey()).load(path, show).error;
+    if (error) {
+        *status = fail(describe(error));
+        return false;
+    }
+    return true;
+}
+
+bool CliContext::saveProject(const QString& path, const StopLabels& labels, Show& show,
+                             int* status) {
+    const FileError error = ProjectWriter(labels, buildProjectCodecKey()).save(show, path);
+    if (error) {
+        *status = fail(describe(error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace zyn
