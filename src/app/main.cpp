@@ -1,23 +1,18 @@
-#include "Version.h"
-#include "settings/LanguageLoader.h"
+#include "platform/Prompter.h"
+#include "platform/widgets/MessageBoxPrompter.h"
+#include "platform/widgets/QtFileDialogs.h"
 #include "settings/ProgramDirectory.h"
-#include "show/ConfigFile.h"
+#include "settings/TextId.h"
+#include "shell/AppSession.h"
+#include "shell/ApplicationStart.h"
+#include "shell/MainWindow.h"
+#include "shell/WindowTitle.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
-
-QString baseTitle() {
-    return QStringLiteral("%1 (%2.%3.%4)")
-        .arg(QLatin1String(zyn::Version::ProductName))
-        .arg(zyn::Version::Major)
-        .arg(zyn::Version::Minor)
-        .arg(zyn::Version::Revision);
-}
 
 QString homeOverride(const QStringList& arguments) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--home"));
@@ -29,24 +24,37 @@ QString homeOverride(const QStringList& arguments) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zynk5"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZYN K5"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zynk5"));
+
     const QString executableDir = QApplication::applicationDirPath();
     const zyn::ProgramDirectory home = zyn::ProgramDirectory::resolve(
         homeOverride(QApplication::arguments()), executableDir,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QString error;
     if (!home.prepare(zyn::ProgramDirectory::bundledLanguageDirectory(executableDir), &error)) {
-        QMessageBox::critical(nullptr, baseTitle(), error);
+        QMessageBox::critical(nullptr, zyn::WindowTitle::base(), error);
         return 1;
     }
-    const QString language = zyn::ConfigFile::readLanguageName(home.configPath());
-    const zyn::LanguageLoader::Loaded texts =
-        zyn::LanguageLoader::load(home.languageDirectory(), language);
 
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("Grundfenster"));
-    window.setWindowTitle(baseTitle());
-    window.setCentralWidget(new QLabel(texts.texts.text(148), &window));
-    window.resize(800, 600);
-    window.show();
+    zyn::MessageBoxPrompter prompter;
+    zyn::QtFileDialogs fileDialogs;
+    zyn::AppSession session(home, prompter, fileDialogs);
+    if (!session.loadLanguage()) {
+        if (session.texts.count() == 0) {
+            QMessageBox::critical(
+                nullptr, zyn::WindowTitle::base(),
+                QStringLiteral("No language file was found in %1.").arg(home.languageDirectory()));
+            return 1;
+        }
+        prompter.warn(session.text(zyn::TextId::LanguageMissing),
+                      session.text(zyn::TextId::WarningTitle));
+    }
+
+    const std::unique_ptr<zyn::MainWindow> window = zyn::startApplication(session);
+    if (!window)
+        return 0;
+    prompter.setParent(window.get());
+    fileDialogs.setParent(window.get());
     return QApplication::exec();
 }

@@ -14,6 +14,7 @@ enum : int {
     HeadingSlave = 13,
     HeadingChannel = 14,
     HeadingCue = 15,
+    HeadingStepper = 16,
     StatusLoading = 115,
     StatusSaving = 116,
     StopLabel = 224,
@@ -34,7 +35,7 @@ enum : int {
 
 // The highest number in use; every number from 1 up to it is used somewhere,
 // except these, which no window or message asks for.
-inline constexpr int Highest = 244;
+inline constexpr int Highest = 245;
 inline constexpr std::array<int, 10> Unused = {34, 35, 36, 37, 41, 78, 149, 153, 162, 217};
 
 } // namespace zyn::TextId

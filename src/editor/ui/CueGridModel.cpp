@@ -1,0 +1,87 @@
+#include "CueGridModel.h"
+
+#include "GridStyle.h"
+#include "shell/IconSet.h"
+#include "show/CueTable.h"
+
+#include <QBrush>
+
+namespace zyn {
+
+CueGridModel::CueGridModel(const CueTable& cues, QObject* parent)
+    : QAbstractTableModel(parent), m_cues(cues), m_zebra(QBrush(GridStyle::zebra())),
+      m_marker(IconSet::rowMarker()) {}
+
+int CueGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : CueTable::rowCount();
+}
+
+int CueGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CueGridModel::data(const QModelIndex& index, int role) const {
+    const CueRow& cue = m_cues.row(index.row() + 1);
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == TimeColumn ? cue.TimeText : cue.Description;
+    case Qt::BackgroundRole:
+        return (index.row() + 1) % 2 == 0 ? m_zebra : QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant CueGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal) {
+        if (role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+            return m_headers[section];
+        if (role == Qt::TextAlignmentRole)
+            return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_cues.row(section + 1).CueNumber;
+    case Qt::DecorationRole:
+        return section == m_markerRow ? m_marker : QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags CueGridModel::flags(const QModelIndex&) const {
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void CueGridModel::setHeaders(const QString& time, const QString& description) {
+    m_headers[TimeColumn] = time;
+    m_headers[DescriptionColumn] = description;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void CueGridModel::setMarkerRow(int row) {
+    if (row == m_markerRow)
+        return;
+    const int previous = m_markerRow;
+    m_markerRow = row;
+    if (previous >= 0)
+        emit headerDataChanged(Qt::Vertical, previous, previous);
+    if (row >= 0)
+        emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+void CueGridModel::cuesChanged(int firstCue, int lastCue) {
+    emit dataChanged(index(firstCue - 1, 0), index(lastCue - 1, ColumnCount - 1));
+    emit headerDataChanged(Qt::Vertical, firstCue - 1, lastCue - 1);
+}
+
+void CueGridModel::allChanged() {
+    cuesChanged(1, CueTable::rowCount());
+}
+
+} // namespace zyn

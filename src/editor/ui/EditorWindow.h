@@ -1,0 +1,86 @@
+#pragma once
+
+#include "GridKeyMap.h"
+
+#include <QWidget>
+
+class QSplitter;
+class QTimer;
+
+namespace zyn {
+
+class AppSession;
+class CellInput;
+class CueGridModel;
+class IcGridModel;
+class ShowGridView;
+class StepperGridModel;
+struct Settings;
+
+// frmProjektfenster: the show in three grids side by side (cues; channels
+// above steppers), the floating input boxes, the keyboard map, and the
+// command timer that runs the edit commands the main window queues in
+// PendingCommand.
+class EditorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EditorWindow(AppSession& session, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Grid headers in the current language.
+    void relabel();
+    // TimerProjekt: the queued command runs on its next tick.
+    void startCommandTimer();
+    // The next key in a grid is swallowed (after a file dialog closed).
+    void ignoreNextKey();
+    // The show was replaced (new or loaded): every grid is redrawn.
+    void showReplaced();
+    // The cue sort; with askFirst false it asks nothing.
+    void sortCues(bool askFirst);
+    // The settings as they are now, with the current layout in twips.
+    Settings settingsWithLayout() const;
+    // The input boxes take the configured background colour.
+    void applyInputColour();
+
+    ShowGridView& cueGrid() const { return *m_cueGrid; }
+    ShowGridView& icGrid() const { return *m_icGrid; }
+    ShowGridView& stepperGrid() const { return *m_stepperGrid; }
+    CellInput& input() const { return *m_input; }
+
+signals:
+    void statusText(int panel, const QString& text);
+    void commandEnabled(const QString& name, bool enabled);
+    void inputBoxFocused(bool focused);
+
+private:
+    void buildLayout();
+    void layoutGrids();
+    void runPendingCommand();
+    void onGridAction(GridKeyMap::Grid grid, GridKeyMap::Action action, int level,
+                      const QString& text);
+    void cueAction(GridKeyMap::Action action, const QString& text);
+    void channelAction(GridKeyMap::Action action, int level, const QString& text);
+    void stepperAction(GridKeyMap::Action action, int level, const QString& text);
+    void cueCellEntered();
+    void channelCellEntered();
+    void saveProject();
+    void refreshAll();
+    int twipsToPixels(int twips) const;
+    int pixelsToTwips(int pixels) const;
+
+    AppSession& m_session;
+    ShowGridView* m_cueGrid = nullptr;
+    ShowGridView* m_icGrid = nullptr;
+    ShowGridView* m_stepperGrid = nullptr;
+    CueGridModel* m_cueModel = nullptr;
+    IcGridModel* m_icModel = nullptr;
+    StepperGridModel* m_stepperModel = nullptr;
+    QSplitter* m_splitter = nullptr;
+    GridKeyMap* m_keyMap = nullptr;
+    CellInput* m_input = nullptr;
+    QTimer* m_commandTimer = nullptr;
+    QTimer* m_keyTimer = nullptr;
+};
+
+} // namespace zyn

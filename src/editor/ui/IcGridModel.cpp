@@ -1,0 +1,78 @@
+#include "IcGridModel.h"
+
+#include "GridStyle.h"
+#include "shell/IconSet.h"
+#include "show/IcTable.h"
+
+#include <QBrush>
+
+namespace zyn {
+
+IcGridModel::IcGridModel(const IcTable& ics, QObject* parent)
+    : QAbstractTableModel(parent), m_ics(ics), m_zebra(QBrush(GridStyle::zebra())),
+      m_marker(IconSet::rowMarker()) {}
+
+int IcGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : MaxSlaves;
+}
+
+int IcGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ChannelsPerSlave;
+}
+
+QVariant IcGridModel::data(const QModelIndex& index, int role) const {
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_ics.cell(index.row() + 1, index.column() + 1);
+    case Qt::BackgroundRole:
+        return (index.row() + 1) % 2 == 0 ? m_zebra : QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant IcGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignCenter);
+    if (orientation == Qt::Horizontal)
+        return role == Qt::DisplayRole ? m_channelWord + u' ' + QString::number(section + 1)
+                                       : QVariant();
+    if (role == Qt::DisplayRole)
+        return QString::number(section + 1);
+    if (role == Qt::DecorationRole)
+        return section == m_markerRow ? m_marker : QVariant();
+    return {};
+}
+
+Qt::ItemFlags IcGridModel::flags(const QModelIndex&) const {
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void IcGridModel::setChannelWord(const QString& word) {
+    m_channelWord = word;
+    emit headerDataChanged(Qt::Horizontal, 0, ChannelsPerSlave - 1);
+}
+
+void IcGridModel::setMarkerRow(int row) {
+    if (row == m_markerRow)
+        return;
+    const int previous = m_markerRow;
+    m_markerRow = row;
+    if (previous >= 0)
+        emit headerDataChanged(Qt::Vertical, previous, previous);
+    if (row >= 0)
+        emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+void IcGridModel::cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel) {
+    emit dataChanged(index(firstSlave - 1, firstChannel - 1),
+                     index(lastSlave - 1, lastChannel - 1));
+}
+
+void IcGridModel::allChanged() {
+    cellsChanged(1, 1, MaxSlaves, ChannelsPerSlave);
+}
+
+} // namespace zyn

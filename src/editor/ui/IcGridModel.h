@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QVariant>
+
+namespace zyn {
+
+class IcTable;
+
+// MSHFlexGrid_Slave: the channel table as a grid. Row i is slave module i + 1,
+// column j is channel j + 1. The module numbers and the row marker are the
+// vertical header, so they stay in view when the channels scroll sideways.
+class IcGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    IcGridModel(const IcTable& ics, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The channel heading: the word, a blank and the channel number.
+    void setChannelWord(const QString& word);
+    void setMarkerRow(int row);
+    int markerRow() const { return m_markerRow; }
+
+    // Announces changed cells (1-based slaves and channels, inclusive).
+    void cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel);
+    void allChanged();
+
+private:
+    const IcTable& m_ics;
+    QString m_channelWord;
+    int m_markerRow = -1;
+    QVariant m_zebra;
+    QVariant m_marker;
+};
+
+} // namespace zyn

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace zyn {
+
+// The open and save dialogs for files, behind an interface so that tests can
+// name the file the user "chose". Nothing means the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    virtual std::optional<QString> openFile(const QString& directory, const QString& filter) = 0;
+    virtual std::optional<QString> saveFile(const QString& directory, const QString& proposed,
+                                            const QString& filter) = 0;
+};
+
+} // namespace zyn

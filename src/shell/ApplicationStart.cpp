@@ -1,0 +1,42 @@
+#include "ApplicationStart.h"
+
+#include "AppSession.h"
+#include "MainWindow.h"
+#include "StartDialog.h"
+#include "platform/widgets/BusyCursor.h"
+
+namespace zyn {
+
+namespace {
+
+int modeOf(StartDialog::Choice choice) {
+    return choice == StartDialog::Choice::NewManual ? ManualShow : TimeCodedShow;
+}
+
+} // namespace
+
+std::unique_ptr<MainWindow> startApplication(AppSession& session) {
+    StartDialog dialog(session);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    std::unique_ptr<MainWindow> window;
+    {
+        const BusyCursor busy;
+        window = std::make_unique<MainWindow>(session);
+        window->show();
+    }
+    if (dialog.choice() == StartDialog::Choice::LastProject)
+        window->openProject(dialog.lastProject());
+    else
+        window->startNewShow(modeOf(dialog.choice()));
+
+    MainWindow* main = window.get();
+    window->setStartDialogRunner([&session, main] {
+        StartDialog again(session, main);
+        if (again.exec() == QDialog::Accepted)
+            main->startNewShow(modeOf(again.choice()));
+    });
+    return window;
+}
+
+} // namespace zyn

@@ -1,0 +1,226 @@
+#include "MainWindow.h"
+
+#include "AppSession.h"
+#include "CommandDispatcher.h"
+#include "IconSet.h"
+#include "MenuLayout.h"
+#include "ShellTextId.h"
+#include "WindowTitle.h"
+#include "editor/ui/CellInput.h"
+#include "editor/ui/EditorWindow.h"
+#include "settings/TextId.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace zyn {
+
+namespace {
+
+constexpr int PanelCount = 5;
+
+const QHash<QString, QString>& reportActionCodes() {
+    static const QHash<QString, QString> codes = {
+        {"OK", "REPORT_CLOSE"},          {"Drucken", "REPORT_PRINT"},
+        {"EXPORT", "REPORT_EXPORT"},     {"SEITESTART", "REPORT_SEITESTART"},
+        {"SEITEVOR", "REPORT_SEITEVOR"}, {"SEITEWEITER", "REPORT_SEITEWEITER"},
+        {"SEITEENDE", "REPORT_ENDE"},    {"REPORT_OPTIONEN", "REPORT_OPTIONEN"},
+    };
+    return codes;
+}
+
+bool isSpacer(const char* key) {
+    return QLatin1String(key).startsWith(QLatin1String("Platzhalter"));
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppSession& session, QWidget* parent)
+    : QMainWindow(parent), m_session(session) {
+    setObjectName(QStringLiteral("Grundfenster"));
+    setWindowTitle(WindowTitle::base());
+    setWindowIcon(IconSet::applicationIcon());
+    m_session.show.state.InputActive = false;
+    m_session.show.copies.clear();
+    m_dispatcher = new CommandDispatcher(session, *this);
+
+    buildMenus();
+    m_editBar = buildToolBar(QStringLiteral("ToolbarZYN"), false);
+    m_reportBar = buildToolBar(QStringLiteral("ToolbarBerichte"), true);
+    m_reportBar->hide();
+    buildStatusBar();
+
+    m_editor = new EditorWindow(session, this);
+    setCentralWidget(m_editor);
+    connect(m_editor, &EditorWindow::statusText, this, &MainWindow::setStatusPanel);
+    connect(m_editor, &EditorWindow::commandEnabled, this, &MainWindow::setCommandEnabled);
+    connect(m_editor, &EditorWindow::inputBoxFocused, this,
+            [this](bool focused) { setCommandEnabled(QStringLiteral("mnukeyAusgabe"), !focused); });
+    relabel();
+    resize(1100, 720);
+}
+
+MainWindow::~MainWindow() {
+    m_editor->input().shutDown();
+    delete m_dispatcher;
+}
+
+void MainWindow::ExecuteCommand(const QString& key) {
+    m_dispatcher->execute(key);
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuLayout::Menu& spec : MenuLayout::Menus) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(QLatin1String(spec.name));
+        menu->menuAction()->setObjectName(QLatin1String(spec.name));
+        m_actions.insert(QLatin1String(spec.name), menu->menuAction());
+        for (int i = 0; i < spec.itemCount; ++i) {
+            const MenuLayout::Item& item = spec.items[i];
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            const QString name = QLatin1String(item.name);
+            QAction* action = menu->addAction(QString());
+            action->setObjectName(name);
+            const QString commandKey = QStringLiteral("key") + name.mid(6);
+            connect(action, &QAction::triggered, this,
+                    [this, commandKey] { ExecuteCommand(commandKey); });
+            m_actions.insert(name, action);
+        }
+    }
+    action(QStringLiteral("mnukeyDateiNew"))->setShortcut(QKeySequence::New);
+    action(QStringLiteral("mnukeyDateiOpen"))->setShortcut(QKeySequence::Open);
+    action(QStringLiteral("mnukeyDateiSave"))->setShortcut(QKeySequence::Save);
+    action(QStringLiteral("mnukeyDateiSaveAs"))->setShortcut(QKeySequence::SaveAs);
+    action(QStringLiteral("mnukeyDateiEnd"))->setShortcut(QKeySequence::Quit);
+    for (const QString& name :
+         {QStringLiteral("mnukeyDateiSave"), QStringLiteral("mnukeyEditCUETausch"),
+          QStringLiteral("mnukeyEditICTausch")})
+        action(name)->setEnabled(false);
+}
+
+QToolBar* MainWindow::buildToolBar(const QString& name, bool reportBar) {
+    QToolBar* bar = addToolBar(QString());
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    const auto addButtons = [&](const auto& buttons) {
+        for (const MenuLayout::Button& button : buttons) {
+            if (isSpacer(button.key)) {
+                bar->addSeparator();
+                continue;
+            }
+            const QString key = QLatin1String(button.key);
+            QAction* action = bar->addAction(IconSet::icon(QLatin1String(button.image)), QString());
+            action->setObjectName(key);
+            action->setEnabled(button.enabled);
+            action->setVisible(button.shown);
+            if (reportBar)
+                connect(action, &QAction::triggered, this,
+                        [this, key] { reportButtonClicked(key); });
+            else
+                connect(action, &QAction::triggered, this, [this, key] { queueEditCommand(key); });
+            m_actions.insert(key, action);
+        }
+    };
+    if (reportBar)
+        addButtons(MenuLayout::ReportButtons);
+    else
+        addButtons(MenuLayout::EditButtons);
+    return bar;
+}
+
+void MainWindow::buildStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBarZYN"));
+    for (int panel = 1; panel <= PanelCount; ++panel) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
+        label->setMinimumWidth(panel == 1 ? 260 : 120);
+        statusBar()->addWidget(label, panel == 1 ? 1 : 0);
+        m_panels.append(label);
+    }
+}
+
+void MainWindow::relabel() {
+    for (const MenuLayout::Menu& spec : MenuLayout::Menus) {
+        action(QLatin1String(spec.name))->setText(m_session.text(spec.text));
+        for (int i = 0; i < spec.itemCount; ++i) {
+            if (const MenuLayout::Item& item = spec.items[i]; item.name)
+                action(QLatin1String(item.name))->setText(m_session.text(item.text));
+        }
+    }
+    const auto tooltips = [this](const auto& buttons) {
+        for (const MenuLayout::Button& button : buttons) {
+            if (!isSpacer(button.key) && button.tooltip > 0)
+                action(QLatin1String(button.key))->setToolTip(m_session.text(button.tooltip));
+        }
+    };
+    tooltips(MenuLayout::EditButtons);
+    tooltips(MenuLayout::ReportButtons);
+    m_editor->relabel();
+}
+
+void MainWindow::queueEditCommand(const QString& actionCode) {
+    if (m_session.show.state.InputActive)
+        return;
+    m_session.show.state.PendingCommand = actionCode;
+    m_editor->startCommandTimer();
+}
+
+void MainWindow::reportButtonClicked(const QString& key) {
+    const auto code = reportActionCodes().constFind(key);
+    if (code != reportActionCodes().constEnd())
+        m_session.show.state.PendingCommand = *code;
+}
+
+void MainWindow::setCommandEnabled(const QString& name, bool enabled) {
+    if (QAction* target = action(name))
+        target->setEnabled(enabled);
+}
+
+void MainWindow::setStatusPanel(int panel, const QString& text) {
+    if (panel >= 1 && panel <= m_panels.size())
+        m_panels[panel - 1]->setText(text);
+}
+
+QString MainWindow::statusPanel(int panel) const {
+    return panel >= 1 && panel <= m_panels.size() ? m_panels[panel - 1]->text() : QString();
+}
+
+void MainWindow::setDocumentTitle(const QString& document) {
+    setWindowTitle(document.isEmpty() ? WindowTitle::base() : WindowTitle::withDocument(document));
+}
+
+void MainWindow::startNewShow(int mode) {
+    m_dispatcher->startNewShow(mode);
+}
+
+void MainWindow::openProject(const QString& path) {
+    m_dispatcher->openProject(path);
+}
+
+void MainWindow::quit() {
+    m_quitting = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_editor->input().finish();
+    if (m_session.reportOpen() ||
+        (!m_quitting && !m_dispatcher->confirmDiscard(ShellTextId::ExitQuestion))) {
+        m_quitting = false;
+        event->ignore();
+        return;
+    }
+    m_session.show.state.ShowChanged = false;
+    m_session.settings = m_editor->settingsWithLayout();
+    m_session.writeSettings();
+    event->accept();
+}
+
+} // namespace zyn

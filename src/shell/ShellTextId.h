@@ -1,0 +1,29 @@
+#pragma once
+
+namespace zyn::ShellTextId {
+
+// Texts of the start dialog, the main window and its commands.
+enum : int {
+    ApplyEntryQuestion = 1,
+    NewQuestion = 2,
+    OpenQuestion = 3,
+    ExitQuestion = 4,
+    FileMissing = 5,
+    ImportQuestion = 6,
+    SortBeforeTransferQuestion = 7,
+    OkButton = 74,
+    CancelButton = 75,
+    WelcomeLabel = 147,
+    ProgramLabel = 148,
+    UrlLabel = 150,
+    HintLabel = 151,
+    OldProjectButton = 152,
+    ManualShowButton = 154,
+    NewShowButton = 155,
+    Subtitle = 156,
+    SpreadsheetMissing = 177,
+    AllFilesFilter = 219,
+    ProjectFilter = 220,
+};
+
+} // namespace zyn::ShellTextId

@@ -1,0 +1,143 @@
+// The main window's commands and what the user sees of them.
+#include "UiTestSupport.h"
+#include "editor/ui/ShowGridView.h"
+#include "fakes/QtPrinters.h"
+#include "shell/WindowTitle.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+
+using namespace zyn;
+using namespace zyn::test;
+
+namespace {
+
+class ShellScenario : public UiTest {
+protected:
+    QAction* action(const char* name) { return window->action(QLatin1String(name)); }
+};
+
+TEST_F(ShellScenario, NewWithUnsavedChangesAndNoKeepsEverything) {
+    session->show.cues.row(1).Description = "kept";
+    session->show.state.ShowChanged = true;
+    session->show.state.ProjectPath = "/shows/a.zyn";
+    window->setDocumentTitle("/shows/a.zyn");
+    bool dialogShown = false;
+    window->setStartDialogRunner([&] { dialogShown = true; });
+    prompter.answer({false});
+    window->ExecuteCommand("keyDateiNew");
+    EXPECT_EQ(prompter.shown().last().text, text(2));
+    EXPECT_EQ(prompter.shown().last().title, text(9));
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(session->show.cues.row(1).Description, "kept");
+    EXPECT_EQ(session->show.state.ProjectPath, "/shows/a.zyn");
+    EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument("/shows/a.zyn"));
+}
+
+TEST_F(ShellScenario, TitleFollowsNewSaveAsAndOpen) {
+    EXPECT_EQ(window->windowTitle(), WindowTitle::base() + " - [" + text(155) + "]");
+    EXPECT_FALSE(action("mnukeyDateiSave")->isEnabled());
+
+    session->show.cues.row(1).TimeText = "00:00:01:00";
+    files.choose(path("first"));
+    window->ExecuteCommand("keyDateiSaveAs");
+    const QString saved = path("first.zyn");
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(saved));
+    EXPECT_TRUE(action("mnukeyDateiSave")->isEnabled());
+    EXPECT_TRUE(action("SAVE")->isEnabled());
+    EXPECT_EQ(files.lastDirectory, session->home.projectsDirectory());
+    EXPECT_EQ(files.lastFilter, text(220));
+
+    window->startNewShow(TimeCodedShow);
+    EXPECT_EQ(window->windowTitle(), WindowTitle::base() + " - [" + text(155) + "]");
+    files.choose(saved);
+    window->ExecuteCommand("keyDateiOpen");
+    EXPECT_EQ(files.lastFilter, text(220) + text(219));
+    EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(saved));
+    EXPECT_EQ(session->show.cues.row(1).TimeText, "00:00:01:00");
+    EXPECT_FALSE(session->show.state.ShowChanged);
+}
+
+TEST_F(ShellScenario, TheFirstKeyAfterTheOpenDialogIsSwallowed) {
+    session->show.state.ShowChanged = false;
+    files.choose(QString()); // cancelled: no key is swallowed
+    window->ExecuteCommand("keyDateiOpen");
+    auto* grid = find<ShowGridView>("MSHFlexGrid_Time");
+    grid->setFocus();
+
+    files.choose(path("saved.zyn"));
+    window->ExecuteCommand("keyDateiSaveAs");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_4);
+    EXPECT_FALSE(session->show.state.InputActive);
+    QTest::keyClick(grid, Qt::Key_4);
+    EXPECT_TRUE(session->show.state.InputActive);
+}
+
+TEST_F(ShellScenario, AnOpenedFileThatDoesNotExistIsNamedInAWarning) {
+    files.choose(path("missing.zyn"));
+    window->ExecuteCommand("keyDateiOpen");
+    ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), 1);
+    EXPECT_TRUE(
+        prompter.shown().last().text.startsWith(QDir::toNativeSeparators(path("missing.zyn"))));
+    EXPECT_TRUE(prompter.shown().last().text.endsWith("\n\n" + text(5)));
+}
+
+TEST_F(ShellScenario, ADamagedProjectIsReportedAndCannotBeOverwrittenBySave) {
+    QFile damaged(path("damaged.zyn"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[ZYN600x2 PROJECTFILE]\r\n#FALSE#,#FALSE#,1\r\n[CUES]\r\n");
+    damaged.close();
+    files.choose(damaged.fileName());
+    window->ExecuteCommand("keyDateiOpen");
+    ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Critical), 1);
+    EXPECT_TRUE(prompter.shown().last().text.startsWith("Fehlernummer: 62\r\n\r\n"));
+    EXPECT_EQ(session->show.state.ProjectPath, "");
+    EXPECT_FALSE(action("mnukeyDateiSave")->isEnabled());
+}
+
+TEST_F(ShellScenario, EditCommandsAreQueuedForTheEditorsTimer) {
+    window->ExecuteCommand("keyEditICCopy");
+    EXPECT_EQ(session->show.state.PendingCommand, "IC_COPY");
+    settle();
+    EXPECT_EQ(session->show.state.PendingCommand, "");
+}
+
+TEST_F(ShellScenario, ImportWithoutAWorkbookEngineSaysSo) {
+    window->ExecuteCommand("keyDateiImport");
+    ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), 1);
+    EXPECT_EQ(prompter.shown().last().text, text(177));
+}
+
+TEST_F(ShellScenario, MenusAndToolbarsCarryTheirLanguageTexts) {
+    EXPECT_EQ(action("mnukeyDatei")->text(), text(17));
+    EXPECT_EQ(action("mnukeyHilfeInfo")->text(), text(43));
+    EXPECT_EQ(action("CUES_SORT")->toolTip(), text(119));
+    EXPECT_FALSE(action("CUES_TAUSCH")->isEnabled());
+    EXPECT_FALSE(action("IC_CLEAR")->isVisible());
+    EXPECT_EQ(find<QLabel>("Panel3")->text(), text(15) + ": 1");
+    EXPECT_EQ(find<QLabel>("Panel5")->text(), text(14) + ": 1");
+}
+
+TEST_F(ShellScenario, ExitWithoutChangesAsksNothingAndWritesTheSettings) {
+    window->ExecuteCommand("keyDateiEnd");
+    EXPECT_TRUE(prompter.shown().isEmpty());
+    EXPECT_TRUE(QFile::exists(session->home.configPath()));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(ShellScenario, ClosingWithChangesAsksAndNoKeepsTheWindow) {
+    session->show.state.ShowChanged = true;
+    prompter.answer({false});
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.shown().last().text, text(4));
+    session->ReportKind = 201;
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    session->ReportKind = 0;
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "fakes/ScriptedFileDialogs.h"
+#include "fakes/ScriptedPrompter.h"
+#include "fakes/TestPaths.h"
+#include "settings/ProgramDirectory.h"
+#include "shell/AppSession.h"
+#include "shell/MainWindow.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zyn::test {
+
+// A main window over a fresh program directory with the built languages,
+// questions answered by script and file dialogs naming the test's files.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProgramDirectory home(m_dir.filePath(QStringLiteral("home")));
+        QString error;
+        ASSERT_TRUE(home.prepare(builtLanguageDir(), &error)) << error.toStdString();
+        session = std::make_unique<AppSession>(home, prompter, files);
+        session->loadLanguage();
+        window = std::make_unique<MainWindow>(*session);
+        window->show();
+        window->startNewShow(TimeCodedShow);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override {
+        session->show.state.ShowChanged = false;
+        window.reset();
+    }
+
+    template<typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString text(int number) const { return session->text(number); }
+
+    // Lets queued timers and posted events run.
+    static void settle(int ms = 30) { QTest::qWait(ms); }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompter prompter;
+    ScriptedFileDialogs files;
+    std::unique_ptr<AppSession> session;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace zyn::test
