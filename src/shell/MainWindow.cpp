@@ -9,6 +9,9 @@
 #include "editor/ui/CellInput.h"
 #include "editor/ui/EditorWindow.h"
 #include "settings/TextId.h"
+#include "settings/ui/AboutDialog.h"
+#include "settings/ui/LanguageDialog.h"
+#include "settings/ui/OptionsDialog.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -59,8 +62,26 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     connect(m_editor, &EditorWindow::commandEnabled, this, &MainWindow::setCommandEnabled);
     connect(m_editor, &EditorWindow::inputBoxFocused, this,
             [this](bool focused) { setCommandEnabled(QStringLiteral("mnukeyAusgabe"), !focused); });
+    registerDialogs();
     relabel();
     resize(1100, 720);
+}
+
+void MainWindow::registerDialogs() {
+    m_dispatcher->setDialog(QStringLiteral("keyExtraLanguage"), [this] {
+        LanguageDialog dialog(m_session, *this);
+        dialog.exec();
+    });
+    m_dispatcher->setDialog(QStringLiteral("keyExtraOptionen"), [this] {
+        OptionsDialog dialog(m_session, this);
+        connect(&dialog, &OptionsDialog::inputColourChanged, m_editor,
+                &EditorWindow::applyInputColour);
+        dialog.exec();
+    });
+    m_dispatcher->setDialog(QStringLiteral("keyHilfeInfo"), [this] {
+        AboutDialog dialog(m_session, this);
+        dialog.exec();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -162,6 +183,8 @@ void MainWindow::relabel() {
     };
     tooltips(MenuLayout::EditButtons);
     tooltips(MenuLayout::ReportButtons);
+    action(QStringLiteral("mnukeyExtraLanguage"))
+        ->setIcon(LanguageDialog::languageIcon(m_session, m_session.settings.languageName));
     m_editor->relabel();
 }
 

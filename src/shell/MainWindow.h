@@ -46,12 +46,14 @@ public:
 
     void setStartDialogRunner(StartDialogRunner runner) { m_startDialogRunner = std::move(runner); }
     const StartDialogRunner& startDialogRunner() const { return m_startDialogRunner; }
+    CommandDispatcher& dispatcher() { return *m_dispatcher; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    void registerDialogs();
     QToolBar* buildToolBar(const QString& name, bool reportBar);
     void buildStatusBar();
     void queueEditCommand(const QString& actionCode);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+
+namespace zyn {
+
+class AppSession;
+class MainWindow;
+
+// frmLanguage: picks the language of every text. OK loads it, re-labels the
+// main window and the editor, and gives the stops in the cue list the new
+// language's labels; Cancel changes nothing.
+class LanguageDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    LanguageDialog(AppSession& session, MainWindow& window);
+
+    // The language folder's icon for a language, null when it has none.
+    static QIcon languageIcon(const AppSession& session, const QString& language);
+
+private:
+    void apply();
+
+    AppSession& m_session;
+    MainWindow& m_window;
+    QComboBox* m_languages;
+};
+
+} // namespace zyn

@@ -1,0 +1,196 @@
+#include "OptionsDialog.h"
+
+#include "PathDialog.h"
+#include "SettingsTextId.h"
+#include "shell/AppSession.h"
+#include "shell/ColourValue.h"
+#include "shell/IconSet.h"
+#include "show/Settings.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zyn {
+
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption, const QString& image) {
+    auto* button = new QPushButton(IconSet::icon(image), caption);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(AppSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(session.text(SettingsTextId::OptionsCaption));
+    m_chooseColour = [this](const QColor& start) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(start, this);
+        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+    };
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(pathsPage(), IconSet::icon(QStringLiteral("OPEN")),
+                   u' ' + session.text(SettingsTextId::PathsPage));
+    m_tabs->addTab(colourPage(), u' ' + session.text(SettingsTextId::ColourPage));
+    m_tabs->addTab(questionsPage(), u' ' + session.text(SettingsTextId::QuestionsPage));
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = makeButton(QStringLiteral("cmdOK"), session.text(SettingsTextId::OkButton),
+                                 QStringLiteral("COMMOK"));
+    QPushButton* cancel =
+        makeButton(QStringLiteral("cmdCancel"), session.text(SettingsTextId::CancelButton),
+                   QStringLiteral("CANCEL"));
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::apply);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+    setMinimumSize(520, 300);
+}
+
+QWidget* OptionsDialog::pathsPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Frame_Daten"));
+    m_paths = new QTreeWidget;
+    m_paths->setObjectName(QStringLiteral("ListePfade"));
+    m_paths->setColumnCount(2);
+    m_paths->setHeaderHidden(true);
+    m_paths->setRootIsDecorated(false);
+    auto* entry = new QTreeWidgetItem(m_paths);
+    entry->setIcon(0, IconSet::icon(QStringLiteral("OPEN")));
+    entry->setText(0, m_session.text(SettingsTextId::ProjectDirectoryEntry));
+    if (m_session.settings.projectDirectory != u"\\")
+        entry->setText(1, m_session.settings.projectDirectory);
+    m_paths->setCurrentItem(entry);
+    m_paths->resizeColumnToContents(0);
+
+    QPushButton* choose =
+        makeButton(QStringLiteral("PlotPath"), m_session.text(SettingsTextId::EditButton),
+                   QStringLiteral("EDIT"));
+    QPushButton* remove =
+        makeButton(QStringLiteral("CommandDelete"), m_session.text(SettingsTextId::DeleteButton),
+                   QStringLiteral("IC_DELETE"));
+    connect(choose, &QPushButton::clicked, this, &OptionsDialog::showPathChooser);
+    connect(m_paths, &QTreeWidget::itemDoubleClicked, this, &OptionsDialog::showPathChooser);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (QTreeWidgetItem* item = m_paths->currentItem())
+            item->setText(1, QString());
+    });
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(choose);
+    row->addWidget(remove);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_paths);
+    layout->addLayout(row);
+    return page;
+}
+
+QWidget* OptionsDialog::colourPage() {
+    auto* page = new QWidget;
+    auto* text = new QLabel(m_session.text(SettingsTextId::ColourText));
+    text->setObjectName(QStringLiteral("Label_Colortxt"));
+    text->setWordWrap(true);
+    auto* fields = new QLabel(m_session.text(SettingsTextId::InputFieldsText));
+    fields->setObjectName(QStringLiteral("Label_InputFields"));
+    m_colourBox = new QToolButton;
+    m_colourBox->setObjectName(QStringLiteral("Picture_Color"));
+    m_colourBox->setFixedSize(64, 24);
+    connect(m_colourBox, &QToolButton::clicked, this, &OptionsDialog::pickColour);
+
+    auto* colours = new QToolBar;
+    colours->setObjectName(QStringLiteral("Toolbar_Farben"));
+    QAction* restore = colours->addAction(IconSet::icon(QStringLiteral("RESTORE")), QString());
+    restore->setObjectName(QStringLiteral("RESTORE"));
+    restore->setToolTip(m_session.text(SettingsTextId::RestoreColourTip));
+    QAction* original = colours->addAction(IconSet::icon(QStringLiteral("CUE_COPY")), QString());
+    original->setObjectName(QStringLiteral("ORIGINAL"));
+    original->setToolTip(m_session.text(SettingsTextId::OriginalColourTip));
+    connect(restore, &QAction::triggered, this,
+            [this] { showColour(m_session.settings.inputBackColour); });
+    connect(original, &QAction::triggered, this,
+            [this] { showColour(Settings::WindowBackgroundColour); });
+    showColour(m_session.settings.inputBackColour);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(fields);
+    row->addWidget(m_colourBox);
+    row->addWidget(colours);
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(text);
+    layout->addLayout(row);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionsDialog::questionsPage() {
+    auto* page = new QWidget;
+    const auto check = [this](const char* name, int text, bool on) {
+        auto* box = new QCheckBox(m_session.text(text));
+        box->setObjectName(QLatin1String(name));
+        box->setChecked(on);
+        return box;
+    };
+    const Settings& settings = m_session.settings;
+    m_askInput = check("CheckInput", SettingsTextId::InputQuestionCheck, settings.askBeforeInput);
+    m_askDelete =
+        check("CheckDelete", SettingsTextId::DeleteQuestionCheck, settings.askBeforeDelete);
+    m_askSort = check("CheckSort", SettingsTextId::SortQuestionCheck, settings.askBeforeSort);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_askInput);
+    layout->addWidget(m_askDelete);
+    layout->addWidget(m_askSort);
+    layout->addStretch(1);
+    return page;
+}
+
+void OptionsDialog::showColour(qint32 value) {
+    m_colour = value;
+    m_colourBox->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
+                                   .arg(ColourValue::toColour(value).name()));
+}
+
+void OptionsDialog::pickColour() {
+    if (const std::optional<QColor> chosen = m_chooseColour(ColourValue::toColour(m_colour)))
+        showColour(ColourValue::fromColour(*chosen));
+}
+
+void OptionsDialog::showPathChooser() {
+    QTreeWidgetItem* entry = m_paths->currentItem();
+    if (!entry)
+        return;
+    PathDialog chooser(m_session, entry->text(0), entry->text(1), this);
+    if (chooser.exec() == QDialog::Accepted)
+        entry->setText(1, chooser.path());
+}
+
+void OptionsDialog::apply() {
+    Settings& settings = m_session.settings;
+    settings.projectDirectory = m_paths->topLevelItem(0)->text(1);
+    settings.inputBackColour = m_colour;
+    settings.askBeforeInput = m_askInput->isChecked();
+    settings.askBeforeDelete = m_askDelete->isChecked();
+    settings.askBeforeSort = m_askSort->isChecked();
+    emit inputColourChanged();
+    accept();
+}
+
+} // namespace zyn

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+
+namespace zyn {
+
+class AppSession;
+
+// frmOptions: the settings that have no other editor — the project folder,
+// the input boxes' colour and the three question switches. Nothing changes
+// until OK.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Picks a colour starting from the given one; nothing when cancelled.
+    using ColourChooser = std::function<std::optional<QColor>(const QColor&)>;
+
+    OptionsDialog(AppSession& session, QWidget* parent = nullptr);
+
+    void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+
+    // The colour value the box shows now, as the settings store it.
+    qint32 colourValue() const { return m_colour; }
+
+signals:
+    // The new colour is in the settings; the editor's input boxes follow.
+    void inputColourChanged();
+
+private:
+    QWidget* pathsPage();
+    QWidget* colourPage();
+    QWidget* questionsPage();
+    void showColour(qint32 value);
+    void pickColour();
+    void showPathChooser();
+    void apply();
+
+    AppSession& m_session;
+    QTabWidget* m_tabs = nullptr;
+    QTreeWidget* m_paths = nullptr;
+    QToolButton* m_colourBox = nullptr;
+    QCheckBox* m_askInput = nullptr;
+    QCheckBox* m_askDelete = nullptr;
+    QCheckBox* m_askSort = nullptr;
+    qint32 m_colour = 0;
+    ColourChooser m_chooseColour;
+};
+
+} // namespace zyn

@@ -1,0 +1,132 @@
+// The language, options, directory and about dialogs.
+#include "UiTestSupport.h"
+#include "editor/ui/EditorWindow.h"
+#include "editor/ui/InputBox.h"
+#include "editor/ui/ShowGridView.h"
+#include "fakes/QtPrinters.h"
+#include "settings/ui/AboutDialog.h"
+#include "settings/ui/LanguageDialog.h"
+#include "settings/ui/OptionsDialog.h"
+#include "settings/ui/PathDialog.h"
+#include "shell/ColourValue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace zyn;
+using namespace zyn::test;
+
+namespace {
+
+class SettingsDialogsScenario : public UiTest {
+protected:
+    template<typename T> static T* child(QWidget& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+TEST_F(SettingsDialogsScenario, ALanguageChangeTranslatesStopLabelsAndHeadings) {
+    const QString englishTimed = text(225);
+    session->show.cues.row(1).TimeText = text(224);
+    session->show.cues.row(2).TimeText = englishTimed + " #3";
+    session->show.cues.row(3).TimeText = "00:00:03:00";
+    LanguageDialog dialog(*session, *window);
+    auto* languages = child<QComboBox>(dialog, "ImageCombo1");
+    ASSERT_GE(languages->findText("Deutsch"), 0);
+    EXPECT_EQ(languages->currentText(), "English");
+    languages->setCurrentIndex(languages->findText("Deutsch"));
+    child<QPushButton>(dialog, "OKButton")->click();
+
+    EXPECT_EQ(session->settings.languageName, "Deutsch");
+    EXPECT_NE(text(225), englishTimed);
+    EXPECT_EQ(session->show.cues.row(1).TimeText, text(224));
+    EXPECT_EQ(session->show.cues.row(2).TimeText, text(225) + " #3");
+    EXPECT_EQ(session->show.cues.row(3).TimeText, "00:00:03:00");
+    auto* cues = find<ShowGridView>("MSHFlexGrid_Time");
+    EXPECT_EQ(cues->model()->headerData(0, Qt::Horizontal).toString(), text(11));
+    EXPECT_EQ(cues->cornerText(), text(15));
+    EXPECT_EQ(window->action("mnukeyDatei")->text(), text(17));
+}
+
+TEST_F(SettingsDialogsScenario, CancellingTheLanguageDialogChangesNothing) {
+    session->show.cues.row(1).TimeText = text(224);
+    const QString before = text(224);
+    LanguageDialog dialog(*session, *window);
+    auto* languages = child<QComboBox>(dialog, "ImageCombo1");
+    languages->setCurrentIndex(languages->findText("Deutsch"));
+    child<QPushButton>(dialog, "CancelButton")->click();
+    EXPECT_EQ(session->settings.languageName, "English");
+    EXPECT_EQ(session->show.cues.row(1).TimeText, before);
+}
+
+TEST_F(SettingsDialogsScenario, OptionsTakeEffectOnlyOnOk) {
+    const Settings before = session->settings;
+    {
+        OptionsDialog dialog(*session, window.get());
+        child<QCheckBox>(dialog, "CheckDelete")->setChecked(false);
+        child<QTreeWidget>(dialog, "ListePfade")->topLevelItem(0)->setText(1, "/shows");
+        child<QPushButton>(dialog, "cmdCancel")->click();
+    }
+    EXPECT_EQ(session->settings, before);
+
+    // Through the menu command, so the editor's boxes are wired as in use.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setColourChooser(
+            [](const QColor&) { return std::optional<QColor>(QColor(10, 20, 30)); });
+        child<QCheckBox>(*dialog, "CheckDelete")->setChecked(false);
+        child<QPushButton>(*dialog, "CommandDelete")->click();
+        child<QAbstractButton>(*dialog, "Picture_Color")->click();
+        EXPECT_EQ(dialog->colourValue(), ColourValue::fromColour(QColor(10, 20, 30)));
+        child<QPushButton>(*dialog, "cmdOK")->click();
+    });
+    window->ExecuteCommand("keyExtraOptionen");
+    EXPECT_FALSE(session->settings.askBeforeDelete);
+    EXPECT_EQ(session->settings.projectDirectory, "");
+    EXPECT_EQ(session->settings.inputBackColour, 0x1E140A);
+    EXPECT_EQ(find<InputBox>("txt_Eingabe")->palette().color(QPalette::Base), QColor(10, 20, 30));
+}
+
+TEST_F(SettingsDialogsScenario, OriginalAndRestoreSetTheColourBox) {
+    session->settings.inputBackColour = 0x00FF00;
+    OptionsDialog dialog(*session, window.get());
+    dialog.findChild<QAction*>("ORIGINAL")->trigger();
+    EXPECT_EQ(dialog.colourValue(), Settings::WindowBackgroundColour);
+    dialog.findChild<QAction*>("RESTORE")->trigger();
+    EXPECT_EQ(dialog.colourValue(), 0x00FF00);
+}
+
+TEST_F(SettingsDialogsScenario, TheFolderChooserNeverTakesAFolderThatCannotBeEntered) {
+    QDir(path("shows")).mkpath(".");
+    PathDialog dialog(*session, "Projects", path("shows"));
+    EXPECT_EQ(dialog.path(), QDir::toNativeSeparators(path("shows")));
+    EXPECT_FALSE(dialog.enter(path("no such folder")));
+    EXPECT_EQ(dialog.path(), QDir::toNativeSeparators(path("shows")));
+
+    PathDialog gone(*session, "Projects", path("vanished/long ago"));
+    EXPECT_FALSE(gone.path().isEmpty());
+    EXPECT_TRUE(QFileInfo(gone.path()).isDir());
+}
+
+TEST_F(SettingsDialogsScenario, TheAboutBoxShowsTheVersionAndCyclesItsAnimation) {
+    AboutDialog dialog(*session, window.get());
+    EXPECT_TRUE(child<QLabel>(dialog, "lblVersion")->text().startsWith("Version "));
+    EXPECT_EQ(dialog.windowTitle(), text(127) + " ZYN K5");
+    EXPECT_EQ(dialog.frame(), 1);
+    for (int tick = 0; tick < AboutDialog::FrameCount; ++tick)
+        dialog.nextFrame();
+    EXPECT_EQ(dialog.frame(), 1);
+}
+
+} // namespace
