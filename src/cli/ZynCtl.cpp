@@ -1,6 +1,7 @@
 #include "ZynCtl.h"
 
 #include "CliContext.h"
+#include "EditCommands.h"
 #include "LanguageCommands.h"
 #include "ShowCommands.h"
 
@@ -26,6 +27,7 @@ const std::array Commands = {
             ShowCommands::dump},
     Command{"build", "build SHOW.json -o PROJECT     a project file from JSON",
             ShowCommands::build},
+    Command{"sort", "sort PROJECT [-o OUT]          sort, renumber cues", EditCommands::sort},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"
             "  lang dump NAME.lan             a language file as source text",

@@ -1,0 +1,55 @@
+#pragma once
+
+namespace zyn::EditTextId {
+
+// Numbers of the language texts the editing operations show. The box titles
+// (9 for questions, 10 for warnings) are in settings/TextId.h.
+enum : int {
+    TimeNotValid = 8,
+    ListFullNoFreeRow = 79,
+    ListFullPushesOut = 80,
+    ListFullClearsChannels = 81,
+    ListFullInsertAnyway = 82,
+    DeleteCue = 83,
+    SelectedCountLead = 84,
+    SelectedCountCues = 85,
+    DeleteCues = 86,
+    DeleteDescription = 87,
+    DeleteDescriptions = 88,
+    DeleteChannelsOfCue = 89,
+    DeleteChannelsOfCues = 90,
+    ChangeToStop = 91,
+    ChangeToStops = 92,
+    ChangeToTimedStop = 93,
+    ChangeToTimedStops = 94,
+    ChangeToResetStop = 95,
+    ChangeToResetStops = 96,
+    CueOutOfRange = 97,
+    CueWithoutTimeLead = 98,
+    CueWithoutTimeTail = 99,
+    DeleteChannel = 100,
+    SelectedCellsLead = 101,
+    SelectedCellsTail = 102,
+    DeleteChannels = 103,
+    KeyDialogTitle = 104,
+    KeyCellFree = 105,
+    KeyPressDigit = 106,
+    KeyHintFree = 107,
+    KeyCellUsed = 108,
+    KeyHintUsed = 109,
+    KeyCellNoLevel = 110,
+    KeyCellLevel = 111,
+    StatusDeletingCues = 112,
+    StatusDeletingChannels = 113,
+    StatusDeletingDescriptions = 114,
+    DeleteStepperCell = 117,
+    DeleteStepperCells = 118,
+    SortQuestion = 120,
+    StatusSorting = 121,
+    LevelOutOfRange = 122,
+    ShiftBelowZero = 231,
+    ShiftQuestion = 232,
+    StatusShifting = 233,
+};
+
+} // namespace zyn::EditTextId
