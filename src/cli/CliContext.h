@@ -22,6 +22,8 @@ public:
     CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home, QString usageText);
 
     QIODevice& out() { return m_out; }
+    // For progress lines; a failure goes through fail().
+    QIODevice& err() { return m_err; }
     const ProgramDirectory& home() const { return m_home; }
 
     // One line on the error stream, status Failure.

@@ -2,7 +2,9 @@
 
 #include "CliContext.h"
 #include "EditCommands.h"
+#include "ImportCommands.h"
 #include "LanguageCommands.h"
+#include "ReportCommands.h"
 #include "ShowCommands.h"
 
 #include <QIODevice>
@@ -28,6 +30,11 @@ const std::array Commands = {
     Command{"build", "build SHOW.json -o PROJECT     a project file from JSON",
             ShowCommands::build},
     Command{"sort", "sort PROJECT [-o OUT]          sort, renumber cues", EditCommands::sort},
+    Command{"report",
+            "report channels|times PROJECT -o OUT.{xlt,xlsx,pdf}\n"
+            "                                 a report as tab-separated text, workbook or PDF",
+            ReportCommands::report},
+    Command{"import", ImportCommands::Usage, ImportCommands::run},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"
             "  lang dump NAME.lan             a language file as source text",

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ImportRow.h"
+
+namespace zyn {
+
+// Where a preview row's channel assignment goes. Module and channel are read
+// as numbers (leading numeric part, empty = 0), made positive and rounded
+// half to even; the security likewise, keeping its sign. A row assigns a
+// channel only when module and channel are both at least 1.
+struct ChannelTarget {
+    // The largest level the controller table carries: it holds the level in
+    // one byte, so a larger one would wrap round to another level.
+    static constexpr int MaxStoredLevel = 255;
+
+    enum class Outcome {
+        None,         // no module or no channel: the row assigns nothing
+        Assign,       // module, channel and level are set
+        OutOfRange,   // a module above 200 or a channel above 16
+        LevelRefused, // a security above MaxStoredLevel
+    };
+
+    Outcome outcome = Outcome::None;
+    int module = 0;
+    int channel = 0;
+    int level = 0; // 0: the cell carries no level (security 0 or negative)
+
+    static ChannelTarget of(const ImportRow& row);
+};
+
+} // namespace zyn

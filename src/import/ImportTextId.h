@@ -1,0 +1,32 @@
+#pragma once
+
+namespace zyn::ImportTextId {
+
+// Numbers of the language texts of the cue-list import.
+enum : int {
+    SpreadsheetMissing = 177,
+    WindowTitle = 178,
+    OpenTooltip = 179,
+    FileCaption = 180,
+    ProjectFileRefused = 181,
+    ImportTooltip = 182,
+    WriteTooltip = 183,
+    DeleteTooltip = 184,
+    ClearTooltip = 185,
+    OptionsCaption = 186,
+    HeaderTime = 187,
+    HeaderDescription = 188,
+    HeaderModule = 189,
+    HeaderChannel = 190,
+    HeaderSecurity = 191,
+    FixedLayoutCaption = 192,
+    TimeMergeCaption = 193,
+    StatusOpening = 194,
+    StatusImporting = 195,
+    StatusWriting = 196,
+    CueLimitReached = 197,
+    WorkbookFilter = 222,
+    TextFileFilter = 223,
+};
+
+} // namespace zyn::ImportTextId

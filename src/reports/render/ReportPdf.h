@@ -1,0 +1,21 @@
+#pragma once
+
+#include "show/FileError.h"
+
+#include <QDate>
+#include <QString>
+
+namespace zyn {
+
+class LanguageTexts;
+struct Report;
+
+// A report as a PDF file: every page, in the report's orientation, on the
+// sheet its geometry was read from. Needs a running QGuiApplication (fonts).
+namespace ReportPdf {
+
+// The file is written whole or not at all.
+FileError save(const Report& report, const LanguageTexts& texts, QDate today, const QString& path);
+
+} // namespace ReportPdf
+} // namespace zyn

@@ -1,0 +1,176 @@
+#include "cli/ZynCtl.h"
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zyn {
+namespace {
+
+class ImportCommand : public testing::Test {
+protected:
+    int run(const QStringList& arguments) {
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
+        const int status = tool.run(arguments);
+        m_out = out.data();
+        m_err = err.data();
+        return status;
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path(name);
+    }
+
+    // The show JSON of a project file.
+    QByteArray dump(const QString& project) {
+        EXPECT_EQ(run({"dump", project}), ZynCtl::Success) << m_err.toStdString();
+        return m_out;
+    }
+
+    static QString fixture(const QString& folder, const QString& extension) {
+        return test::dataDir(QStringLiteral("import/%1/cues.%2").arg(folder, extension));
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_out;
+    QByteArray m_err;
+};
+
+TEST_F(ImportCommand, ReadsATextCueListIntoAProject) {
+    const QString list =
+        writeFile("cues.csv", "Time;;;;;;Effect;;Colour;;Slave;Channel\r\n"
+                              "x;00:01:02.5;a;b;c;d;Fountain;e;red;f;3;7\r\n"
+                              "x;00:01:02.5;a;b;c;d;\"Comet; \"\"big\"\"\";e;;f;3;8\r\n");
+    ASSERT_EQ(run({"import", list, "-o", path("show.zyn"), "--merge"}), ZynCtl::Success)
+        << m_err.toStdString();
+    EXPECT_EQ(m_err, "");
+    EXPECT_EQ(dump(path("show.zyn")), R"json({
+  "mode": 1,
+  "sortPending": false,
+  "cues": [
+    {"row": 1, "time": "00:00:00:00", "description": "Effect (Colour)"},
+    {"row": 2, "time": "00:01:02:50", "description": "Fountain (red), Comet; \"big\""}
+  ],
+  "channels": [
+    {"slave": 3, "channel": 7, "cell": "2"},
+    {"slave": 3, "channel": 8, "cell": "2"}
+  ]
+}
+)json");
+}
+
+class WorkbookImportCommand : public ImportCommand, public testing::WithParamInterface<QString> {};
+
+TEST_P(WorkbookImportCommand, MapsColumnsByHeaderOrLetter) {
+    ASSERT_EQ(
+        run({"import", fixture("mapped", GetParam()), "-o", path("show.zyn"), "--time", "Time",
+             "--desc", "b", "--module", "Slave", "--channel", "D", "--security", "Security"}),
+        ZynCtl::Success)
+        << m_err.toStdString();
+    const QByteArray json = dump(path("show.zyn"));
+    EXPECT_TRUE(
+        json.contains(R"({"row": 2, "time": "00:00:05:25", "description": "Time typed as text"})"))
+        << json.toStdString();
+    EXPECT_TRUE(json.contains(R"({"slave": 3, "channel": 7, "cell": "1-2"})"))
+        << json.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WorkbookImportCommand,
+                         testing::Values(QStringLiteral("xlsx"), QStringLiteral("ods"),
+                                         QStringLiteral("xls")),
+                         [](const testing::TestParamInfo<QString>& format) {
+                             return format.param.toStdString();
+                         });
+
+TEST_F(ImportCommand, ReadsTheFixedLayout) {
+    ASSERT_EQ(run({"import", fixture("fixed", "ods"), "-o", path("show.zyn"), "--fixed"}),
+              ZynCtl::Success);
+    EXPECT_TRUE(dump(path("show.zyn")).contains(R"({"slave": 12, "channel": 16, "cell": "4-3"})"));
+}
+
+TEST_F(ImportCommand, RefusesWrongCommandLines) {
+    const QString list = writeFile("cues.csv", "x;0:0:1,5;;;;;a;;;;1;1\r\n");
+    const QString book = fixture("mapped", "xlsx");
+    for (const QStringList& words :
+         {QStringList{"import", list}, QStringList{"import", "-o", path("s.zyn")},
+          QStringList{"import", list, "-o", path("s.zyn"), "--fixed"},
+          QStringList{"import", list, "-o", path("s.zyn"), "--time", "A"},
+          QStringList{"import", book, "-o", path("s.zyn"), "--fixed", "--time", "A"},
+          QStringList{"import", book, "-o", path("s.zyn"), "--sheet", "2"}}) {
+        EXPECT_EQ(run(words), ZynCtl::UsageError) << words.join(' ').toStdString();
+        EXPECT_TRUE(m_err.contains("usage:"));
+    }
+    EXPECT_FALSE(QFile::exists(path("s.zyn")));
+}
+
+TEST_F(ImportCommand, FailsWithOneLineAndWritesNothing) {
+    QByteArray tooMany;
+    for (int i = 0; i <= 3200; ++i)
+        tooMany += QStringLiteral("x;0:%1:%2,5;;;;;c;;;;1;1\r\n")
+                       .arg(i / 60)
+                       .arg(i % 60, 2, 10, QLatin1Char('0'))
+                       .toLatin1();
+    QByteArray half = [] {
+        QFile file(test::dataDir("import/mapped/cues.xlsx"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().left(3000) : QByteArray();
+    }();
+    struct Case {
+        const char* name;
+        QStringList words;
+        const char* mentions;
+    };
+    for (const Case& c : {
+             Case{"project file",
+                  {"import", writeFile("p.txt", "[ZYN600 PROJECTFILE]\r\n"), "-o", path("s.zyn")},
+                  "p.txt"},
+             Case{"damaged workbook",
+                  {"import", writeFile("d.xlsx", half), "-o", path("s.zyn")},
+                  "d.xlsx"},
+             Case{"bad time",
+                  {"import",
+                   writeFile("t.csv", "x;0:0:1,5;;;;;c;;;;1;1\r\nx;0:61:00,5;;;;;c;;;;1;1\r\n"),
+                   "-o", path("s.zyn")},
+                  "line 2"},
+             Case{"unknown column",
+                  {"import", fixture("mapped", "ods"), "-o", path("s.zyn"), "--desc", "Colour"},
+                  "Colour"},
+             Case{"letter beyond the headers",
+                  {"import", fixture("mapped", "ods"), "-o", path("s.zyn"), "--desc", "F"},
+                  "--desc F"},
+             Case{
+                 "cue limit", {"import", writeFile("l.csv", tooMany), "-o", path("s.zyn")}, "3200"},
+         }) {
+        EXPECT_EQ(run(c.words), ZynCtl::Failure) << c.name;
+        EXPECT_TRUE(m_err.startsWith("zynctl: ")) << c.name;
+        EXPECT_EQ(m_err.count('\n'), 1) << c.name << ": " << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.mentions)) << c.name << ": " << m_err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("s.zyn"))) << c.name;
+    }
+}
+
+TEST_F(ImportCommand, WarnsAboutRowsThatAssignNoChannel) {
+    const QString list = writeFile("cues.csv", "x;0:0:1,5;;;;;Fine;;;;1;1\r\n"
+                                               "x;0:0:2,5;;;;;No such slave;;;;201;1\r\n");
+    ASSERT_EQ(run({"import", list, "-o", path("show.zyn")}), ZynCtl::Success);
+    EXPECT_TRUE(m_err.startsWith("zynctl: warning: row 2 (00:00:02:500)")) << m_err.toStdString();
+    EXPECT_EQ(m_err.count('\n'), 1);
+    const QByteArray json = dump(path("show.zyn"));
+    EXPECT_TRUE(json.contains("No such slave"));
+    EXPECT_TRUE(json.contains(R"({"slave": 1, "channel": 1, "cell": "1"})"));
+    EXPECT_FALSE(json.contains(R"("slave": 201)"));
+}
+
+} // namespace
+} // namespace zyn

@@ -1,0 +1,104 @@
+// zynctl report: a project's channel list or time list as text, workbook or
+// PDF, run in-process.
+#include "cli/ZynCtl.h"
+#include "fakes/GuiApplication.h"
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+#include "platform/spreadsheet/LocalSpreadsheetEngine.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zyn;
+
+namespace {
+
+class ReportCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(test::ensureGuiApplication());
+        QFile json(path("show.json"));
+        ASSERT_TRUE(json.open(QIODevice::WriteOnly));
+        json.write("{\"cues\": [{\"row\": 1, \"time\": \"00:00:05:00\", \"description\": \"3,5\"},"
+                   "{\"row\": 2, \"time\": \"MAN\", \"description\": \"Pause\"}],"
+                   " \"channels\": [{\"slave\": 3, \"channel\": 5, \"cell\": \"1-2\"}]}");
+        json.close();
+        ASSERT_EQ(run({"build", path("show.json"), "-o", path("show.zyn")}), ZynCtl::Success);
+    }
+
+    int run(const QStringList& arguments) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        m_err.setData({});
+        m_err.open(QIODevice::WriteOnly);
+        ZynCtl tool(out, m_err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
+        const int status = tool.run(arguments);
+        m_err.close();
+        return status;
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QByteArray readFile(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+    QBuffer m_err;
+};
+
+TEST_F(ReportCommand, WritesEachKindOfOutput) {
+    ASSERT_EQ(run({"report", "times", path("show.zyn"), "-o", path("t.XLT")}), ZynCtl::Success)
+        << m_err.data().toStdString();
+    const QList<QByteArray> lines = readFile("t.XLT").split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[2], QDir::toNativeSeparators(path("show.zyn")).toUtf8() + "\r");
+    EXPECT_EQ(lines[5], " 1\t 00:00:05:00\t 3.5\t 3-5-2\t\r");
+    EXPECT_EQ(lines[6], " 2\t MANUAL STOP\t Pause\t \t\r"); // the language's stop label
+
+    ASSERT_EQ(run({"report", "channels", path("show.zyn"), "-o", path("c.pdf")}), ZynCtl::Success);
+    EXPECT_TRUE(readFile("c.pdf").startsWith("%PDF-"));
+
+    ASSERT_EQ(run({"report", "channels", path("show.zyn"), "-o", path("c.xlsx")}), ZynCtl::Success);
+    if (!LocalSpreadsheetEngine().available())
+        GTEST_SKIP() << "built without a workbook reader";
+    const SpreadsheetEngine::Opened opened = LocalSpreadsheetEngine().open(path("c.xlsx"));
+    ASSERT_TRUE(opened.error.ok()) << opened.error.detail.toStdString();
+    EXPECT_EQ(opened.workbook->cellText(u"A1"), "Channel List");
+    EXPECT_EQ(opened.workbook->cellText(u"Q7"), "Ch 16");
+    EXPECT_EQ(opened.workbook->cellText(u"F10"), "1-2");
+    EXPECT_EQ(opened.workbook->cellText(u"A207"), "200");
+}
+
+TEST_F(ReportCommand, RefusesWhatItCannotDo) {
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* mentions;
+    } cases[] = {
+        {{"report", "times", path("show.zyn")}, ZynCtl::UsageError, "usage:"},
+        {{"report", "weekly", path("show.zyn"), "-o", path("w.pdf")}, ZynCtl::UsageError, "weekly"},
+        {{"report", "times", path("show.zyn"), "-o", path("t.doc")}, ZynCtl::UsageError, ".xlt"},
+        {{"report", "times", path("missing.zyn"), "-o", path("t.pdf")},
+         ZynCtl::Failure,
+         "missing.zyn"},
+        {{"report", "times", path("show.zyn"), "-o", path("no/such/t.xlt")},
+         ZynCtl::Failure,
+         "t.xlt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE(m_err.data().contains(c.mentions)) << m_err.data().toStdString();
+        if (c.status == ZynCtl::Failure) {
+            EXPECT_EQ(m_err.data().count('\n'), 1);
+        }
+    }
+    EXPECT_FALSE(QFile::exists(path("t.pdf")));
+}
+
+} // namespace

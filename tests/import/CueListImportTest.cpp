@@ -1,0 +1,122 @@
+#include "import/CueListImport.h"
+
+#include "fakes/FakeSpreadsheet.h"
+#include "fakes/QtPrinters.h"
+#include "import/ImportErrorText.h"
+#include "import/ImportTextId.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextId.h"
+#include "show/Show.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace zyn {
+namespace {
+
+using Kind = ImportError::Kind;
+
+const QList<QStringList> Sheet = {
+    {"Time", "Effect", "Slave", "Channel"},
+    {"0:00:05,25", "Comet", "3", "7"},
+    {"0:00:01", "Palm", "3", "8"},
+};
+
+class CueListImporting : public testing::Test {
+protected:
+    QString writeText(const QByteArray& content) {
+        const QString path = m_dir.filePath(QStringLiteral("cues.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+    test::FakeSpreadsheetEngine m_engine{Sheet};
+    CueListImport m_import{m_engine};
+};
+
+TEST_F(CueListImporting, OpeningAWorkbookOffersItsHeaders) {
+    EXPECT_TRUE(m_import.open("cues.xlsx", FileKind::Workbook).ok());
+    EXPECT_EQ(m_import.headers(), QStringList({"Time", "Effect", "Slave", "Channel"}));
+    EXPECT_EQ(m_import.HeaderColumns(), 5);
+    EXPECT_TRUE(m_import.canImport());
+}
+
+TEST_F(CueListImporting, WorkbookRowsAddUpTextRowsReplace) {
+    m_import.open("cues.xlsx", FileKind::Workbook);
+    const ColumnChoice columns{1, 2, 3, 4, 0};
+    ASSERT_TRUE(m_import.importRows(false, columns).ok());
+    ASSERT_TRUE(m_import.importRows(false, columns).ok());
+    EXPECT_EQ(m_import.preview().RowsUsed(), 5);
+    EXPECT_EQ(m_import.preview().cellText(1, 0), "00:00:05:250");
+    EXPECT_EQ(m_import.preview().cellText(3, 1), "Comet");
+
+    m_import.open(writeText("x;0:0:2,5;;;;;Text;;;;1;1\r\n"), FileKind::TextFile);
+    ASSERT_TRUE(m_import.importRows(false, columns).ok());
+    EXPECT_EQ(m_import.preview().RowsUsed(), 2);
+    EXPECT_EQ(m_import.preview().cellText(1, 1), "Text");
+}
+
+TEST_F(CueListImporting, WritingTakesThePreviewAsTheUserLeftIt) {
+    m_import.open("cues.xlsx", FileKind::Workbook);
+    m_import.importRows(false, ColumnChoice{1, 2, 3, 4, 0});
+    m_import.preview().removeRow(0); // the header row stays
+    m_import.preview().removeRow(3); // beyond the data
+    m_import.preview().removeRow(1);
+    EXPECT_EQ(m_import.preview().RowsUsed(), 2);
+    auto show = std::make_unique<Show>();
+    const CueWriteResult result = m_import.write(false, *show);
+    EXPECT_EQ(result.cues, 1);
+    EXPECT_EQ(show->cues.row(1).Description, "Palm");
+    EXPECT_EQ(show->ics.cell(3, 8), "1");
+    EXPECT_EQ(show->ics.cell(3, 7), "");
+}
+
+TEST_F(CueListImporting, AProjectFileIsRefusedAndCannotBeImported) {
+    const QString path = writeText("[ZYN600 PROJECTFILE]\r\n#TRUE#\r\n");
+    const ImportError error = m_import.open(path, FileKind::TextFile);
+    EXPECT_EQ(error.kind, Kind::ProjectFile);
+    EXPECT_FALSE(m_import.canImport());
+    EXPECT_EQ(m_import.importRows(false, {}).kind, Kind::ProjectFile);
+    EXPECT_TRUE(m_import.preview().isEmpty());
+    // Choosing another file lifts the refusal.
+    m_import.open(writeText("x;0:0:2,5;;;;;Text;;;;1;1"), FileKind::TextFile);
+    EXPECT_TRUE(m_import.canImport());
+}
+
+TEST_F(CueListImporting, EngineFailuresKeepThePreviewAsItWas) {
+    m_import.open("cues.xlsx", FileKind::Workbook);
+    m_import.importRows(false, ColumnChoice{1, 2, 3, 4, 0});
+    struct Case {
+        WorkbookError::Kind engine;
+        Kind import;
+    };
+    for (const Case& c : {Case{WorkbookError::Kind::Unavailable, Kind::SpreadsheetMissing},
+                          Case{WorkbookError::Kind::Empty, Kind::EmptyFile},
+                          Case{WorkbookError::Kind::Damaged, Kind::DamagedWorkbook}}) {
+        m_engine.setError({c.engine, "why"});
+        const ImportError error = m_import.importRows(false, ColumnChoice{1, 2, 3, 4, 0});
+        EXPECT_EQ(error.kind, c.import);
+        EXPECT_EQ(error.detail, "why");
+        EXPECT_EQ(error.path, "cues.xlsx");
+        EXPECT_EQ(m_import.preview().RowsUsed(), 3);
+    }
+}
+
+TEST(ImportErrorTexts, NameWhatWhereAndWhy) {
+    QStringList all(TextId::Highest + 1);
+    all[ImportTextId::ProjectFileRefused] = "A project file.";
+    all[TextId::ErrorCannotOpen] = "Cannot open.";
+    all[TextId::WordLine] = "line";
+    const LanguageTexts texts(all);
+    EXPECT_EQ(ImportErrorText::description(ImportError::at(Kind::ProjectFile, "/p.zyn", 1), texts),
+              "A project file.\r\n/p.zyn, line 1");
+    EXPECT_EQ(ImportErrorText::description({}, texts), "");
+}
+
+} // namespace
+} // namespace zyn
