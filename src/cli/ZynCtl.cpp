@@ -6,6 +6,7 @@
 #include "LanguageCommands.h"
 #include "ReportCommands.h"
 #include "ShowCommands.h"
+#include "TransferCommands.h"
 
 #include <QIODevice>
 #include <array>
@@ -34,6 +35,10 @@ const std::array Commands = {
             "report channels|times PROJECT -o OUT.{xlt,xlsx,pdf}\n"
             "                                 a report as tab-separated text, workbook or PDF",
             ReportCommands::report},
+    Command{"table", "table PROJECT -o FILE          controller table bytes (= drive export)",
+            TransferCommands::table},
+    Command{"transfer", "transfer PROJECT [--port DEV]  serial transfer, progress on stderr",
+            TransferCommands::transfer},
     Command{"import", ImportCommands::Usage, ImportCommands::run},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"

@@ -1,0 +1,173 @@
+// The whole serial transfer, read request to final acknowledgement, through
+// the real port adapter to an emulated controller on a pseudo-terminal: an
+// empty show and a show with all 3200 channels assigned. The paced runs hold
+// every reply for the time its exchange would take on a 115200 baud 8N2 line,
+// which makes that line time the floor no transfer can beat.
+#include "fakes/ControllerEmulator.h"
+#include "platform/qt/QtSerialLink.h"
+#include "show/Show.h"
+#include "transfer/ControllerSession.h"
+#include "transfer/TableBuilder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace zyn;
+using Emulator = test::ControllerEmulator;
+
+// The read request and its reply, every unit and its acknowledgement, and the
+// filler, checksum and final acknowledgement as one.
+constexpr int Exchanges = 1 + ControllerTable::AcknowledgedUnitCount + 1;
+
+ControllerTable tableOf(bool allChannels) {
+    auto show = std::make_unique<Show>();
+    show->clearForTimeCodedShow();
+    for (int r = 1; r <= MaxCues; ++r)
+        show->cues.row(r).TimeText = QStringLiteral("00:%1:%2:00")
+                                         .arg(r / 60 % 60, 2, 10, QLatin1Char('0'))
+                                         .arg(r % 60, 2, 10, QLatin1Char('0'));
+    if (allChannels) {
+        int cue = 1;
+        for (int s = 1; s <= MaxSlaves; ++s)
+            for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
+                show->ics.cell(s, c) = QStringLiteral("%1-%2").arg(cue).arg(cue % 10 + 1);
+    }
+    return TableBuilder(StopLabels::fileForm()).build(*show).table;
+}
+
+// Seconds the exchange needs on the line: every byte in both directions.
+double lineFloorSeconds(const ControllerTable& table) {
+    const qint64 toController = 3 + table.size();
+    const qint64 toHost = ControllerSession::ReplySize + ControllerTable::AcknowledgedUnitCount +
+                          ControllerSession::FinalSize;
+    return double(toController + toHost) * Emulator::ByteSeconds;
+}
+
+void transfer(benchmark::State& state, bool allChannels, bool lineTiming) {
+    const ControllerTable table = tableOf(allChannels);
+    double total = 0;
+    for (auto _ : state) {
+        Emulator controller({.lineTiming = lineTiming});
+        if (!controller.isReady()) {
+            state.SkipWithError(qPrintable(controller.error()));
+            return;
+        }
+        QtSerialLink link{SerialPortList({controller.devicePath()})};
+        ControllerSession session(link, table);
+        link.attach(session);
+        QEventLoop loop;
+        QObject::connect(&session, &ControllerSession::finished, &loop, &QEventLoop::quit);
+        QElapsedTimer clock;
+        clock.start();
+        session.start();
+        if (!session.isFinished())
+            loop.exec();
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seconds);
+        total += seconds;
+        if (session.outcome() != ControllerSession::Outcome::Succeeded) {
+            state.SkipWithError("the transfer failed");
+            return;
+        }
+    }
+    state.counters["per_exchange"] = benchmark::Counter(
+        Exchanges, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["table_bytes"] = double(table.size());
+    if (lineTiming) {
+        const double floor = lineFloorSeconds(table);
+        state.counters["line_floor_s"] = floor;
+        state.counters["over_floor_pct"] =
+            (total / double(state.iterations()) / floor - 1.0) * 100.0;
+    }
+}
+
+void BM_TransferEmptyShow(benchmark::State& state) {
+    transfer(state, false, false);
+}
+BENCHMARK(BM_TransferEmptyShow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_TransferAllChannels(benchmark::State& state) {
+    transfer(state, true, false);
+}
+BENCHMARK(BM_TransferAllChannels)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_TransferEmptyShowLineTimed(benchmark::State& state) {
+    transfer(state, false, true);
+}
+BENCHMARK(BM_TransferEmptyShowLineTimed)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+void BM_TransferAllChannelsLineTimed(benchmark::State& state) {
+    transfer(state, true, true);
+}
+BENCHMARK(BM_TransferAllChannelsLineTimed)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The pseudo-terminal alone: as many round trips of four bytes out and one
+// back as a transfer has exchanges, between two plain threads. What this
+// costs, a transfer over a pty cannot avoid whatever the program does.
+void BM_PtyRoundTripsAlone(benchmark::State& state) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    const auto await = [](int fd, char* buffer) {
+        pollfd ready{fd, POLLIN, 0};
+        ::poll(&ready, 1, -1);
+        return ::read(fd, buffer, 64) > 0;
+    };
+    for (auto _ : state) {
+        std::thread echo([&] {
+            char buffer[64];
+            for (int i = 0; i < Exchanges && await(master, buffer); ++i)
+                (void)!::write(master, "\x06", 1);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        char buffer[64];
+        for (int i = 0; i < Exchanges; ++i) {
+            (void)!::write(slave, "\x99\x99\x99\x99", 4);
+            await(slave, buffer);
+        }
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        echo.join();
+    }
+    state.counters["per_exchange"] = benchmark::Counter(
+        Exchanges, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    ::close(slave);
+    ::close(master);
+}
+BENCHMARK(BM_PtyRoundTripsAlone)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv); // the serial port needs an event loop
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

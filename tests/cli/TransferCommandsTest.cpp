@@ -1,0 +1,168 @@
+// zynctl table and transfer: the table file, and the transfer to an emulated
+// controller on a pseudo-terminal.
+#include "cli/ZynCtl.h"
+#include "fakes/ControllerEmulator.h"
+#include "fakes/CoreApplicationScope.h"
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zyn;
+using Emulator = test::ControllerEmulator;
+
+namespace {
+
+struct Result {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+class TransferCommands : public ::testing::Test {
+protected:
+    Result run(const QStringList& arguments) {
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
+        const int status = tool.run(arguments);
+        return {status, out.data(), err.data()};
+    }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QByteArray readFile(const QString& file) const {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The examples show as a project file.
+    QString examplesProject() {
+        const QString project = path("examples.zyn");
+        const Result built =
+            run({"build", test::dataDir("transfer/examples/show.json"), "-o", project});
+        EXPECT_EQ(built.status, ZynCtl::Success) << built.err.toStdString();
+        return project;
+    }
+
+    test::CoreApplicationScope m_app;
+    QTemporaryDir m_dir;
+};
+
+TEST_F(TransferCommands, TableWritesTheGoldenBytes) {
+    const Result result = run({"table", examplesProject(), "-o", path("ZYN600TE.BIN")});
+    ASSERT_EQ(result.status, ZynCtl::Success) << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(readFile(path("ZYN600TE.BIN")) ==
+                readFile(test::dataDir("transfer/examples/expected.bin")));
+}
+
+TEST_F(TransferCommands, AShowTheControllerCannotTakeIsRefusedWithoutWritingAnything) {
+    const struct {
+        const char* cell;
+        int channels;
+        const char* mentions;
+    } cases[] = {
+        {"7-1", 256, "cue 7 has 256 channels"},
+        {"K 2", 300, "key 2 has 300 channels"},
+        {"9-12", 1, "slave 1 channel 1 holds \"9-12\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        QByteArray json = "{\"channels\": [";
+        for (int i = 0; i < c.channels; ++i)
+            json += QStringLiteral("%1{\"slave\": %2, \"channel\": %3, \"cell\": \"%4\"}")
+                        .arg(i ? "," : "")
+                        .arg(i / 16 + 1)
+                        .arg(i % 16 + 1)
+                        .arg(QLatin1String(c.cell))
+                        .toUtf8();
+        json += "]}";
+        QFile file(path("big.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        file.close();
+        ASSERT_EQ(run({"build", path("big.json"), "-o", path("big.zyn")}).status, ZynCtl::Success);
+
+        const Result table = run({"table", path("big.zyn"), "-o", path("big.bin")});
+        EXPECT_EQ(table.status, ZynCtl::Failure);
+        EXPECT_TRUE(table.err.contains(c.mentions)) << table.err.toStdString();
+        EXPECT_EQ(table.err.count('\n'), 1);
+        EXPECT_FALSE(QFile::exists(path("big.bin")));
+
+        Emulator controller;
+        const Result transfer =
+            run({"transfer", path("big.zyn"), "--port", controller.devicePath()});
+        EXPECT_EQ(transfer.status, ZynCtl::Failure);
+        EXPECT_TRUE(transfer.err.contains(c.mentions));
+        EXPECT_EQ(controller.received(), ""); // not even the read request
+    }
+}
+
+TEST_F(TransferCommands, TransferSendsWhatTableWrites) {
+    const QString project = examplesProject();
+    ASSERT_EQ(run({"table", project, "-o", path("table.bin")}).status, ZynCtl::Success);
+    Emulator controller;
+    ASSERT_TRUE(controller.isReady()) << controller.error().toStdString();
+    const Result result = run({"transfer", project, "--port", controller.devicePath()});
+    ASSERT_EQ(result.status, ZynCtl::Success) << result.err.toStdString();
+    EXPECT_EQ(result.out, "Transfer successful.\n");
+    EXPECT_TRUE(result.err.contains("controller on port 1 (" + controller.devicePath().toUtf8()));
+    EXPECT_TRUE(result.err.contains("progress 6400/6401\n"));
+    EXPECT_TRUE(controller.received() ==
+                QByteArray::fromHex("B109BA") + readFile(path("table.bin")));
+}
+
+TEST_F(TransferCommands, WithoutAPortTheListedPortsAreSearched) {
+    Emulator silent({.reply = Emulator::Reply::Silent});
+    Emulator controller;
+    const QByteArray previous = qgetenv("ZYN_SERIAL_PORTS");
+    qputenv("ZYN_SERIAL_PORTS", "/dev/zyn-no-such-port," + silent.devicePath().toUtf8() + "," +
+                                    controller.devicePath().toUtf8());
+    const Result result = run({"transfer", examplesProject()});
+    qputenv("ZYN_SERIAL_PORTS", previous);
+    EXPECT_EQ(result.status, ZynCtl::Success) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("controller on port 3 ("));
+}
+
+TEST_F(TransferCommands, AFailedTransferExitsWithOneAndTheResultText) {
+    const struct {
+        Emulator::Behaviour behaviour;
+        const char* mentions;
+    } cases[] = {
+        {{.reply = Emulator::Reply::Short}, "No controller found."},
+        {{.final = Emulator::Final::MissingFourthByte}, "Transfer failed. (port"},
+    };
+    const QString project = examplesProject();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mentions);
+        Emulator controller(c.behaviour);
+        const Result result = run({"transfer", project, "--port", controller.devicePath()});
+        EXPECT_EQ(result.status, ZynCtl::Failure);
+        EXPECT_TRUE(result.err.contains(c.mentions)) << result.err.toStdString();
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(TransferCommands, UsageErrorsExitWithTwo) {
+    const QStringList cases[] = {
+        {"table"},
+        {"table", "a.zyn"},
+        {"table", "a.zyn", "b.zyn", "-o", "x"},
+        {"transfer"},
+        {"transfer", "a.zyn", "--port"},
+        {"transfer", "a.zyn", "b.zyn"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(run(arguments).status, ZynCtl::UsageError);
+    }
+}
+
+} // namespace

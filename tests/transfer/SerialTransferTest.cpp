@@ -1,0 +1,212 @@
+// The serial transfer end to end: the real port adapter on a pseudo-terminal
+// with an emulated controller at the far end.
+#include "fakes/ControllerEmulator.h"
+#include "fakes/CoreApplicationScope.h"
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+#include "platform/qt/QtSerialLink.h"
+#include "show/Show.h"
+#include "show/ShowJson.h"
+#include "transfer/ControllerSession.h"
+#include "transfer/DriveExport.h"
+#include "transfer/TableBuilder.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+using namespace zyn;
+using Outcome = ControllerSession::Outcome;
+using Emulator = test::ControllerEmulator;
+
+namespace {
+
+const QByteArray ReadRequest = QByteArray::fromHex("B109BA");
+
+ControllerTable examplesTable() {
+    QFile json(test::dataDir("transfer/examples/show.json"));
+    EXPECT_TRUE(json.open(QIODevice::ReadOnly));
+    auto show = std::make_unique<Show>();
+    EXPECT_EQ(ShowJson::read(json.readAll(), StopLabels::fileForm(), *show), "");
+    return TableBuilder(StopLabels::fileForm()).build(*show).table;
+}
+
+struct RunResult {
+    std::optional<Outcome> outcome;
+    int port = 0;
+    QString device;
+    qint64 milliseconds = 0;
+};
+
+class SerialTransfer : public ::testing::Test {
+protected:
+    using ProgressHook = std::function<void(ControllerSession&, int)>;
+
+    // Runs a whole session over the listed devices.
+    RunResult transfer(const QStringList& devices, const ProgressHook& onProgress = {}) {
+        QtSerialLink link{SerialPortList(devices)};
+        ControllerSession session(link, table);
+        link.attach(session);
+        RunResult run;
+        QEventLoop loop;
+        QObject::connect(&session, &ControllerSession::portFound,
+                         [&](int port, const QString& device) {
+                             run.port = port;
+                             run.device = device;
+                         });
+        if (onProgress)
+            QObject::connect(&session, &ControllerSession::progressChanged,
+                             [&](int value) { onProgress(session, value); });
+        QObject::connect(&session, &ControllerSession::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit); // a hung test, not a slow one
+        QElapsedTimer clock;
+        clock.start();
+        session.start();
+        if (!session.isFinished())
+            loop.exec();
+        run.milliseconds = clock.elapsed();
+        run.outcome = session.outcome();
+        return run;
+    }
+
+    // What the emulator holds once the line has been quiet for a while: bytes
+    // the program wrote are in it, and any byte sent late would be too.
+    static QByteArray settled(const Emulator& emulator) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return emulator.received();
+    }
+
+    test::CoreApplicationScope app;
+    const ControllerTable table = examplesTable();
+};
+
+TEST_F(SerialTransfer, TheControllerReceivesExactlyTheTable) {
+    Emulator controller;
+    ASSERT_TRUE(controller.isReady()) << controller.error().toStdString();
+    const RunResult run = transfer({controller.devicePath()});
+    ASSERT_EQ(run.outcome, Outcome::Succeeded);
+    EXPECT_EQ(run.port, 1);
+    EXPECT_EQ(run.device, controller.devicePath());
+    EXPECT_EQ(controller.unitsAcknowledged(), ControllerTable::AcknowledgedUnitCount);
+    EXPECT_TRUE(controller.received() == ReadRequest + table.bytes());
+
+    // The drive file carries the same bytes, without the request.
+    QTemporaryDir volume;
+    ASSERT_TRUE(DriveExport::writeToVolume(volume.path(), table.bytes()).ok());
+    QFile file(DriveExport::filePath(volume.path()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == controller.received().mid(ReadRequest.size()));
+}
+
+TEST_F(SerialTransfer, AControllerOnTheThirdListedPortIsFound) {
+    Emulator silent({.reply = Emulator::Reply::Silent});
+    Emulator controller;
+    ASSERT_TRUE(silent.isReady() && controller.isReady());
+    const RunResult run = transfer(
+        {QStringLiteral("/dev/zyn-no-such-port"), silent.devicePath(), controller.devicePath()});
+    ASSERT_EQ(run.outcome, Outcome::Succeeded);
+    EXPECT_EQ(run.port, 3);
+    EXPECT_EQ(run.device, controller.devicePath());
+    // The silent port got the request and nothing else once it stayed silent.
+    EXPECT_EQ(settled(silent), ReadRequest);
+}
+
+TEST_F(SerialTransfer, FifteenReplyBytesAreNoController) {
+    Emulator shortReply({.reply = Emulator::Reply::Short});
+    ASSERT_TRUE(shortReply.isReady());
+    const RunResult run = transfer({shortReply.devicePath()});
+    EXPECT_EQ(run.outcome, Outcome::NoController);
+    EXPECT_EQ(ControllerSession::resultText(*run.outcome), 160);
+    EXPECT_EQ(settled(shortReply), ReadRequest);
+    // The sixteenth byte had its 150 ms window, and not much more.
+    EXPECT_GE(run.milliseconds, ControllerSession::ByteTimeoutMs);
+    EXPECT_LT(run.milliseconds, 2000);
+}
+
+TEST_F(SerialTransfer, AFaultyAcknowledgementEndsTheTransferAndNothingMoreIsSent) {
+    const struct {
+        int unit;
+        Emulator::UnitFault fault;
+    } cases[] = {
+        {1, Emulator::UnitFault::WrongByte},
+        {5, Emulator::UnitFault::NoByte},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        Emulator controller({.faultyUnit = c.unit, .unitFault = c.fault});
+        ASSERT_TRUE(controller.isReady());
+        const RunResult run = transfer({controller.devicePath()});
+        ASSERT_EQ(run.outcome, Outcome::Failed);
+        EXPECT_EQ(ControllerSession::resultText(*run.outcome), 161);
+        QByteArray expected = ReadRequest;
+        for (int u = 0; u < c.unit; ++u)
+            expected += table.units()[std::size_t(u)].bytes;
+        EXPECT_TRUE(settled(controller) == expected);
+    }
+}
+
+TEST_F(SerialTransfer, AWrongOrShortFinalAcknowledgementIsFailure) {
+    for (const auto final : {Emulator::Final::WrongFirstByte, Emulator::Final::MissingFourthByte}) {
+        Emulator controller({.final = final});
+        ASSERT_TRUE(controller.isReady());
+        const RunResult run = transfer({controller.devicePath()});
+        EXPECT_EQ(run.outcome, Outcome::Failed);
+        EXPECT_TRUE(controller.finalSent());
+    }
+}
+
+TEST_F(SerialTransfer, AStopClosesThePortAndSendsNoFurtherUnit) {
+    Emulator controller;
+    ASSERT_TRUE(controller.isReady());
+    const RunResult run = transfer({controller.devicePath()}, [](ControllerSession& s, int value) {
+        if (value == 100)
+            s.stop();
+    });
+    ASSERT_EQ(run.outcome, Outcome::Stopped);
+    // Progress 100 came with the acknowledgement of unit 100.
+    QByteArray expected = ReadRequest;
+    for (int u = 0; u < 100; ++u)
+        expected += table.units()[std::size_t(u)].bytes;
+    EXPECT_TRUE(settled(controller) == expected);
+    // The port is free again.
+    QtSerialLink link{SerialPortList({controller.devicePath()})};
+    EXPECT_TRUE(link.open(1)) << link.lastError().toStdString();
+}
+
+TEST_F(SerialTransfer, AControllerThatGoesAwayMidTransferIsAFailureNotAHang) {
+    auto controller = std::make_unique<Emulator>();
+    ASSERT_TRUE(controller->isReady());
+    const RunResult run = transfer({controller->devicePath()}, [&](ControllerSession&, int value) {
+        if (value == 3)
+            controller.reset(); // the cable is pulled
+    });
+    EXPECT_EQ(run.outcome, Outcome::Failed);
+}
+
+TEST(SerialPorts, DevicesAreNumberedInAStableOrder) {
+    EXPECT_EQ(SerialPortList::ordered({"/dev/ttyUSB0", "/dev/ttyS10", "/dev/ttyS2", "/dev/ttyACM0",
+                                       "/dev/ttyS0", "/dev/ttyUSB10", "/dev/ttyUSB9"}),
+              (QStringList{"/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS2", "/dev/ttyS10",
+                           "/dev/ttyUSB0", "/dev/ttyUSB9", "/dev/ttyUSB10"}));
+    const SerialPortList ports = SerialPortList::fromVariable(" /dev/pts/7 ,, /dev/ttyUSB0,");
+    EXPECT_EQ(ports.devices(), (QStringList{"/dev/pts/7", "/dev/ttyUSB0"}));
+    EXPECT_EQ(ports.device(1), "/dev/pts/7");
+    EXPECT_EQ(ports.device(2), "/dev/ttyUSB0");
+    EXPECT_EQ(ports.device(0), "");
+    EXPECT_EQ(ports.device(3), "");
+
+    QStringList many;
+    for (int i = 1; i <= 40; ++i)
+        many.append(QStringLiteral("/dev/ttyS%1").arg(i));
+    const SerialPortList thirty(many);
+    EXPECT_EQ(thirty.device(30), "/dev/ttyS30");
+    EXPECT_EQ(thirty.device(31), "");
+}
+
+} // namespace
