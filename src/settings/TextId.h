@@ -33,9 +33,11 @@ enum : int {
     ErrorNotAProject = 244,
 };
 
-// The highest number in use; every number from 1 up to it is used somewhere,
-// except these, which no window or message asks for.
-inline constexpr int Highest = 245;
+// Every text from 1 to CoreHighest is used somewhere except the Unused ones;
+// texts above it are named by the subsystems that use them (their *TextId.h).
+inline constexpr int CoreHighest = 233;
+// Every text number lies below this bound.
+inline constexpr int Bound = 1000;
 inline constexpr std::array<int, 10> Unused = {34, 35, 36, 37, 41, 78, 149, 153, 162, 217};
 
 } // namespace zyn::TextId

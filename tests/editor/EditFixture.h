@@ -18,7 +18,7 @@ inline const QString ResetStopLabel = QStringLiteral("RESET STOP");
 // texts went into it; the stop labels read like real ones.
 inline LanguageTexts numberedTexts() {
     QStringList texts;
-    for (int n = 0; n <= TextId::Highest; ++n)
+    for (int n = 0; n < TextId::Bound; ++n)
         texts.append(QStringLiteral("T%1").arg(n));
     texts[TextId::StopLabel] = StopLabel;
     texts[TextId::TimedStopLabel] = TimedStopLabel;

@@ -108,7 +108,7 @@ TEST_F(CueListImporting, EngineFailuresKeepThePreviewAsItWas) {
 }
 
 TEST(ImportErrorTexts, NameWhatWhereAndWhy) {
-    QStringList all(TextId::Highest + 1);
+    QStringList all(TextId::Bound);
     all[ImportTextId::ProjectFileRefused] = "A project file.";
     all[TextId::ErrorCannotOpen] = "Cannot open.";
     all[TextId::WordLine] = "line";

@@ -10,7 +10,7 @@ using namespace zyn;
 namespace {
 
 LanguageTexts texts() {
-    QStringList all(TextId::Highest + 1);
+    QStringList all(TextId::Bound);
     all[TextId::HeadingTime] = "Time";
     all[TextId::HeadingDescription] = "Description";
     all[TextId::HeadingSlave] = "Slave";
