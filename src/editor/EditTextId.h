@@ -50,6 +50,7 @@ enum : int {
     ShiftBelowZero = 231,
     ShiftQuestion = 232,
     StatusShifting = 233,
+    ShiftTooLarge = 246,
 };
 
 } // namespace zyn::EditTextId

@@ -102,7 +102,7 @@ EditResult TimeShift::run(const Request& request) {
     if (const Refusal refusal = check(show.cues, labels, request)) {
         const CueRow& cue = show.cues.row(refusal.row);
         const int text = refusal.kind == Refusal::Kind::BelowZero ? EditTextId::ShiftBelowZero
-                                                                  : EditTextId::TimeNotValid;
+                                                                  : EditTextId::ShiftTooLarge;
         m_context.warn(m_context.text(text) + u' ' + QString::number(refusal.row) + u'\n' +
                            cue.TimeText + u'\n' + cue.Description,
                        TextId::WarningTitle);

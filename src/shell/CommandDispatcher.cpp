@@ -45,6 +45,8 @@ CommandDispatcher::CommandDispatcher(AppSession& session, MainWindow& window)
         {"keyEditICCopy", queueing("IC_COPY")},
         {"keyEditICTausch", queueing("IC_TAUSCH")},
         {"keyEditICCUE", queueing("IC_PUTCUE")},
+        {"keyEditUndo", queueing("UNDO")},
+        {"keyEditRedo", queueing("REDO")},
         {"keyEditSTEPERDelete", queueing("STEPER_DELETE")},
         {"keyEditSTEPERCopy", queueing("STEPER_COPY")},
         {"keyEditSTEPERTausch", queueing("STEPER_TAUSCH")},

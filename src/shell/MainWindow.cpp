@@ -7,6 +7,7 @@
 #include "ShellTextId.h"
 #include "WindowTitle.h"
 #include "editor/ui/CellInput.h"
+#include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
 #include "settings/TextId.h"
 #include "settings/ui/AboutDialog.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace zyn {
 
@@ -60,6 +62,11 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     setCentralWidget(m_editor);
     connect(m_editor, &EditorWindow::statusText, this, &MainWindow::setStatusPanel);
     connect(m_editor, &EditorWindow::commandEnabled, this, &MainWindow::setCommandEnabled);
+    QUndoStack& history = m_editor->commands().history();
+    connect(&history, &QUndoStack::canUndoChanged, action(QStringLiteral("mnukeyEditUndo")),
+            &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, action(QStringLiteral("mnukeyEditRedo")),
+            &QAction::setEnabled);
     connect(m_editor, &EditorWindow::inputBoxFocused, this,
             [this](bool focused) { setCommandEnabled(QStringLiteral("mnukeyAusgabe"), !focused); });
     registerDialogs();
@@ -119,9 +126,12 @@ void MainWindow::buildMenus() {
     action(QStringLiteral("mnukeyDateiSave"))->setShortcut(QKeySequence::Save);
     action(QStringLiteral("mnukeyDateiSaveAs"))->setShortcut(QKeySequence::SaveAs);
     action(QStringLiteral("mnukeyDateiEnd"))->setShortcut(QKeySequence::Quit);
+    action(QStringLiteral("mnukeyEditUndo"))->setShortcut(QKeySequence::Undo);
+    action(QStringLiteral("mnukeyEditRedo"))->setShortcut(QKeySequence::Redo);
     for (const QString& name :
          {QStringLiteral("mnukeyDateiSave"), QStringLiteral("mnukeyEditCUETausch"),
-          QStringLiteral("mnukeyEditICTausch")})
+          QStringLiteral("mnukeyEditICTausch"), QStringLiteral("mnukeyEditUndo"),
+          QStringLiteral("mnukeyEditRedo")})
         action(name)->setEnabled(false);
 }
 

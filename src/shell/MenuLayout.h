@@ -31,10 +31,19 @@ inline constexpr Item FileItems[] = {
     {"mnukeyDateiEnd", 22},
 };
 inline constexpr Item EditItems[] = {
-    {"mnukeyEditCUEPaste", 28},  {"mnukeyEditCUECopy", 26}, {"mnukeyEditCUETausch", 27},
-    {"mnukeyEditCUEDelete", 25}, {"mnukeyEditCUESort", 29}, Separator,
-    {"mnukeyEditICCUE", 30},     {"mnukeyEditICCopy", 31},  {"mnukeyEditICTausch", 32},
+    {"mnukeyEditCUEPaste", 28},
+    {"mnukeyEditCUECopy", 26},
+    {"mnukeyEditCUETausch", 27},
+    {"mnukeyEditCUEDelete", 25},
+    {"mnukeyEditCUESort", 29},
+    Separator,
+    {"mnukeyEditICCUE", 30},
+    {"mnukeyEditICCopy", 31},
+    {"mnukeyEditICTausch", 32},
     {"mnukeyEditICDelete", 33},
+    Separator,
+    {"mnukeyEditUndo", 247},
+    {"mnukeyEditRedo", 248},
 };
 inline constexpr Item OutputItems[] = {
     {"mnukeyAusgabeChannelList", 48}, Separator, {"mnukeyAusgabeTimeList", 49}};

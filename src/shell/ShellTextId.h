@@ -24,6 +24,8 @@ enum : int {
     SpreadsheetMissing = 177,
     AllFilesFilter = 219,
     ProjectFilter = 220,
+    UndoMenu = 247,
+    RedoMenu = 248,
 };
 
 } // namespace zyn::ShellTextId

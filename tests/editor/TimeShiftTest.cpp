@@ -63,7 +63,7 @@ TEST_F(TimeShifting, ARangeWithACueBelowZeroIsRefusedNamingTheFirstSuchCue) {
 TEST_F(TimeShifting, ATimeBeyondTwoHourDigitsIsRefused) {
     setTimes({"00:00:01:00", "90:00:00.00"});
     EXPECT_FALSE(shift(Range::AllCues, Op::Add, {10, 0, 0, 0}).changed);
-    EXPECT_EQ(warnings(), QStringList{"T8 2\n90:00:00.00\nc2"});
+    EXPECT_EQ(warnings(), QStringList{"T246 2\n90:00:00.00\nc2"});
     EXPECT_EQ(m_show.cues.row(1).TimeText, "00:00:01:00");
 }
 

@@ -12,13 +12,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace zyn;

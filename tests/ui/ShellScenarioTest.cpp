@@ -106,6 +106,7 @@ TEST_F(ShellScenario, EditCommandsAreQueuedForTheEditorsTimer) {
 }
 
 TEST_F(ShellScenario, ImportWithoutAWorkbookEngineSaysSo) {
+    session->SpreadsheetAvailable = false;
     window->ExecuteCommand("keyDateiImport");
     ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), 1);
     EXPECT_EQ(prompter.shown().last().text, text(177));

@@ -7,8 +7,11 @@
 #include "shell/AppSession.h"
 #include "shell/MainWindow.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -38,6 +41,17 @@ protected:
     template<typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString text(int number) const { return session->text(number); }
+
+    // Acts on the next modal dialog as soon as it is shown (dialogs opened by
+    // the command timer appear a tick after the command).
+    static void onModal(std::function<void(QWidget*)> act, int tries = 200) {
+        QTimer::singleShot(10, [act = std::move(act), tries]() mutable {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                act(dialog);
+            else if (tries > 0)
+                onModal(std::move(act), tries - 1);
+        });
+    }
 
     // Lets queued timers and posted events run.
     static void settle(int ms = 30) { QTest::qWait(ms); }

@@ -207,23 +207,39 @@ bool CellInput::commit(Box which) {
 
 bool CellInput::commitCue() {
     const InputBox& input = box(Box::Cue);
-    CueRow& cue = m_session.show.cues.row(input.row() + 1);
-    if (input.column() == CueGridModel::TimeColumn) {
+    const int row = input.row() + 1;
+    QString time;
+    const bool timeCell = input.column() == CueGridModel::TimeColumn;
+    if (timeCell) {
         const TimeEntryResult result = sb_Umwandlung_EingabeZeit(input.text());
         if (result.error) {
             m_session.prompter.warn(m_session.text(EditorTextId::InvalidTime),
                                     m_session.text(TextId::WarningTitle));
             return false;
         }
-        cue.TimeText = result.timeText;
-        m_session.show.state.SortPending = true;
-    } else {
-        // Underscores are the user's own text here, not prompt characters.
-        cue.Description = input.text();
+        time = result.timeText;
     }
-    m_session.show.state.ShowChanged = true;
-    m_session.show.state.InputActive = false;
-    emit cueCellChanged(input.row() + 1);
+    const auto change = [&] {
+        CueRow& cue = m_session.show.cues.row(row);
+        if (timeCell) {
+            cue.TimeText = time;
+            m_session.show.state.SortPending = true;
+        } else {
+            // Underscores are the user's own text here, not prompt characters.
+            cue.Description = input.text();
+        }
+        m_session.show.state.ShowChanged = true;
+        m_session.show.state.InputActive = false;
+        EditResult result;
+        result.changed = true;
+        result.cueRows = {row, row};
+        return result;
+    };
+    if (m_recorder)
+        m_recorder(change);
+    else
+        change();
+    emit cueCellChanged(row);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/EditResult.h"
+
 #include <QObject>
 #include <functional>
 
@@ -34,6 +36,10 @@ public:
     using Committer = std::function<void(Box, int row, int column, const QString& text)>;
     void setCommitter(Committer committer) { m_committer = std::move(committer); }
 
+    // Wraps a typed cue cell's change so it can be undone.
+    using Recorder = std::function<void(const std::function<EditResult()>& change)>;
+    void setRecorder(Recorder recorder) { m_recorder = std::move(recorder); }
+
     void applyBackground();
 
     // Settles an open box as leaving it would (asking first when the input
@@ -63,6 +69,7 @@ private:
     ShowGridView& m_steppers;
     InputBox* m_boxes[3];
     Committer m_committer;
+    Recorder m_recorder;
     bool m_busy = false; // a commit is running: focus changes it causes are not the user's
     bool m_shutDown = false;
 };

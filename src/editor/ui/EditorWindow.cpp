@@ -2,20 +2,30 @@
 
 #include "CellInput.h"
 #include "CueGridModel.h"
+#include "EditorCommands.h"
 #include "EditorTextId.h"
+#include "GridSelections.h"
 #include "GridStyle.h"
 #include "IcGridModel.h"
+#include "KeyDialog.h"
 #include "ShowGridView.h"
 #include "StepperGridModel.h"
+#include "TimeShiftDialog.h"
+#include "editor/ChannelEdits.h"
+#include "editor/CueEdits.h"
+#include "editor/CueInsert.h"
+#include "editor/CueSort.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
 #include "shell/AppSession.h"
 #include "show/ConfigFile.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace zyn {
@@ -54,7 +64,20 @@ EditorWindow::EditorWindow(AppSession& session, QWidget* parent)
         m_keyTimer->stop();
     });
 
+    m_commands = new EditorCommands(session, this);
+    m_commands->setStatusSink([this](const QString& text) { emit statusText(1, text); });
+    connect(m_commands, &EditorCommands::resultReady, this, &EditorWindow::apply);
+
     m_input = new CellInput(session, *m_cueGrid, *m_icGrid, *m_stepperGrid, this);
+    m_input->setRecorder(
+        [this](const std::function<EditResult()>& change) { m_commands->record(change); });
+    m_input->setCommitter([this](CellInput::Box box, int row, int column, const QString& text) {
+        m_commands->run([&](EditContext& context) {
+            ChannelEdits edits(context);
+            return box == CellInput::Box::Channel ? edits.sb_Put_IC(text, row + 1, column + 1)
+                                                  : edits.sb_Put_Stepper(text, column + 1);
+        });
+    });
     connect(m_input, &CellInput::focused, this, &EditorWindow::inputBoxFocused);
     connect(m_input, &CellInput::cueCellChanged, this,
             [this](int cue) { m_cueModel->cuesChanged(cue, cue); });
@@ -65,7 +88,9 @@ EditorWindow::EditorWindow(AppSession& session, QWidget* parent)
     channelCellEntered();
 }
 
-EditorWindow::~EditorWindow() { m_input->shutDown(); }
+EditorWindow::~EditorWindow() {
+    m_input->shutDown();
+}
 
 void EditorWindow::buildLayout() {
     Show& show = m_session.show;
@@ -184,9 +209,15 @@ void EditorWindow::ignoreNextKey() {
 
 void EditorWindow::showReplaced() {
     m_keyMap->timeCodedShow = m_session.show.state.ShowMode == TimeCodedShow;
+    m_commands->clearHistory();
     refreshAll();
     cueCellEntered();
     channelCellEntered();
+}
+
+void EditorWindow::languageChanged() {
+    m_commands->clearHistory();
+    refreshAll();
 }
 
 void EditorWindow::refreshAll() {
@@ -211,12 +242,73 @@ void EditorWindow::applyInputColour() {
     m_input->applyBackground();
 }
 
+int EditorWindow::currentCueRow() const {
+    const QModelIndex current = m_cueGrid->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
 void EditorWindow::runPendingCommand() {
     m_commandTimer->stop();
     const QString code = m_session.show.state.PendingCommand;
     m_session.show.state.PendingCommand.clear();
-    if (code == u"SAVE")
+    const CueSelection cues = GridSelections::cues(*m_cueGrid);
+    const IcSelection channels = GridSelections::channels(*m_icGrid);
+    const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
+    const auto channelEdit = [this](auto operation) {
+        m_commands->run([&](EditContext& context) {
+            ChannelEdits edits(context);
+            return operation(edits);
+        });
+    };
+    const auto cueEdit = [this](auto operation) {
+        m_commands->run([&](EditContext& context) {
+            CueEdits edits(context);
+            return operation(edits);
+        });
+    };
+    const int row = currentCueRow();
+    if (code == u"CUES_SORT")
+        sortCues(true);
+    else if (code == u"CUES_COPY")
+        cueEdit([&](CueEdits& e) { return e.sb_CUE_Copy(row); });
+    else if (code == u"CUES_TAUSCH")
+        cueEdit([&](CueEdits& e) { return e.sb_CUE_Tausch(row); });
+    else if (code == u"CUES_DELETE")
+        cueEdit([&](CueEdits& e) { return e.cb_CUE_Delete(cues); });
+    else if (code == u"CUES_PASTE")
+        m_commands->run([&](EditContext& context) { return CueInsert(context).sb_CUE_Paste(row); });
+    else if (code == u"CueStop" || code == u"CueStopTime" || code == u"CueStopTimeReset") {
+        const StopKind kind = code == u"CueStop"       ? StopKind::CueStop
+                              : code == u"CueStopTime" ? StopKind::CueStopTime
+                                                       : StopKind::CueStopTimeReset;
+        cueEdit([&](CueEdits& e) { return e.cb_CUE_ChangeToManuell(kind, cues); });
+    } else if (code == u"IC_DELETE")
+        channelEdit([&](ChannelEdits& e) { return e.sb_IC_Delete(channels); });
+    else if (code == u"IC_COPY")
+        channelEdit([&](ChannelEdits& e) {
+            return e.sb_IC_Copy(channels.currentSlave, channels.currentChannel);
+        });
+    else if (code == u"IC_TAUSCH")
+        channelEdit([&](ChannelEdits& e) { return e.sb_IC_Tausch(channels); });
+    else if (code == u"IC_PUTCUE")
+        channelEdit([&](ChannelEdits& e) { return e.sb_Eingabe_ICSelect(row, channels); });
+    else if (code == u"STEPER_DELETE")
+        channelEdit([&](ChannelEdits& e) { return e.sb_Stepper_Delete(steppers); });
+    else if (code == u"STEPER_COPY")
+        channelEdit([&](ChannelEdits& e) { return e.sb_Steper_Copy(steppers.current); });
+    else if (code == u"STEPER_TAUSCH")
+        channelEdit([&](ChannelEdits& e) { return e.sb_Steper_Tausch(steppers); });
+    else if (code == u"STEPER_PUTCUE")
+        channelEdit(
+            [&](ChannelEdits& e) { return e.sb_Eingabe_StepperSelect(row, steppers.current); });
+    else if (code == u"SAVE")
         saveProject();
+    else if (code == u"TimeChangeAll")
+        openTimeShift();
+    else if (code == u"UNDO")
+        m_commands->history().undo();
+    else if (code == u"REDO")
+        m_commands->history().redo();
 }
 
 void EditorWindow::saveProject() {
@@ -228,7 +320,88 @@ void EditorWindow::saveProject() {
     emit statusText(1, QString());
 }
 
-void EditorWindow::sortCues(bool /*askFirst*/) {}
+void EditorWindow::sortCues(bool askFirst) {
+    int shownPercent = -1;
+    const CueSort::Progress progress = [&](int done, int total) {
+        const int percent = 100 * done / total;
+        if (percent == shownPercent)
+            return;
+        shownPercent = percent;
+        emit statusText(1, CueSort::progressText(m_session.texts, done, total));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    const int row = currentCueRow();
+    m_commands->run(
+        [&](EditContext& context) { return CueSort(context).sort(askFirst, row, progress); });
+    emit statusText(1, QString());
+}
+
+void EditorWindow::openTimeShift() {
+    const CueSelection cues = GridSelections::cues(*m_cueGrid);
+    TimeShiftDialog dialog(m_session, *m_commands, cues.currentRow, cues.otherRow, this);
+    dialog.exec();
+}
+
+void EditorWindow::openKeyDialog() {
+    const QModelIndex current = m_icGrid->currentIndex();
+    if (!current.isValid())
+        return;
+    KeyDialog dialog(m_session, *m_commands, current.row() + 1, current.column() + 1, this);
+    dialog.exec();
+    m_icModel->cellsChanged(current.row() + 1, current.column() + 1, current.row() + 1,
+                            current.column() + 1);
+}
+
+void EditorWindow::enableSwap(int which) {
+    const auto enable = [this](const char* menu, const char* button) {
+        emit commandEnabled(QLatin1String(menu), true);
+        emit commandEnabled(QLatin1String(button), true);
+    };
+    switch (static_cast<SwapCommand>(which)) {
+    case SwapCommand::Cue:
+        enable("mnukeyEditCUETausch", "CUES_TAUSCH");
+        break;
+    case SwapCommand::Ic:
+        enable("mnukeyEditICTausch", "IC_TAUSCH");
+        break;
+    case SwapCommand::Stepper:
+        enable("STEPER_TAUSCH", "STEPER_TAUSCH");
+        break;
+    case SwapCommand::None:
+        break;
+    }
+}
+
+void EditorWindow::apply(const EditResult& result) {
+    if (result.everything) {
+        refreshAll();
+    } else {
+        if (!result.cueRows.isEmpty())
+            m_cueModel->cuesChanged(result.cueRows.first, result.cueRows.last);
+        if (!result.icCells.isEmpty())
+            m_icModel->cellsChanged(result.icCells.firstSlave, result.icCells.firstChannel,
+                                    result.icCells.lastSlave, result.icCells.lastChannel);
+        if (result.stepperCells)
+            m_stepperModel->allChanged();
+    }
+    enableSwap(static_cast<int>(result.enableSwap));
+    if (result.currentRow > 0) {
+        const int column = result.openCueInput ? int(CueGridModel::TimeColumn)
+                                               : std::max(0, m_cueGrid->currentIndex().column());
+        m_cueGrid->setCurrentIndex(m_cueModel->index(result.currentRow - 1, column));
+    }
+    if (result.moveToNextCell) {
+        const QModelIndex current = m_icGrid->currentIndex();
+        const int next = current.row() * ChannelsPerSlave + current.column() + 1;
+        if (next < MaxSlaves * ChannelsPerSlave)
+            m_icGrid->setCurrentIndex(
+                m_icModel->index(next / ChannelsPerSlave, next % ChannelsPerSlave));
+    }
+    cueCellEntered();
+    channelCellEntered();
+    if (result.openCueInput)
+        m_input->open(CellInput::Box::Cue);
+}
 
 void EditorWindow::onGridAction(GridKeyMap::Grid grid, GridKeyMap::Action action, int level,
                                 const QString& text) {
@@ -248,6 +421,8 @@ void EditorWindow::onGridAction(GridKeyMap::Grid grid, GridKeyMap::Action action
 void EditorWindow::cueAction(GridKeyMap::Action action, const QString& text) {
     using Action = GridKeyMap::Action;
     const QModelIndex current = m_cueGrid->currentIndex();
+    const int row = currentCueRow();
+    const CueSelection cues = GridSelections::cues(*m_cueGrid);
     switch (action) {
     case Action::OpenBox:
         m_input->open(CellInput::Box::Cue, text);
@@ -259,28 +434,106 @@ void EditorWindow::cueAction(GridKeyMap::Action action, const QString& text) {
                                                          ? CueGridModel::TimeColumn
                                                          : CueGridModel::DescriptionColumn));
         break;
+    case Action::Copy:
+        m_commands->run([&](EditContext& c) { return CueEdits(c).sb_CUE_Copy(row); });
+        break;
+    case Action::Swap:
+        m_commands->run([&](EditContext& c) { return CueEdits(c).sb_CUE_Tausch(row); });
+        break;
+    case Action::InsertCue:
+        m_commands->run([&](EditContext& c) { return CueInsert(c).sb_CUE_Paste(row); });
+        break;
+    case Action::Delete:
+        m_commands->run([&](EditContext& c) { return CueEdits(c).cb_CUE_Delete(cues); });
+        break;
+    case Action::DeleteCueChannels:
+        m_commands->run([&](EditContext& c) { return CueEdits(c).cb_CUE_Delete_ICs(cues); });
+        break;
     default:
         break;
     }
 }
 
-void EditorWindow::channelAction(GridKeyMap::Action action, int, const QString& text) {
+void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QString& text) {
     using Action = GridKeyMap::Action;
+    const IcSelection channels = GridSelections::channels(*m_icGrid);
+    const int row = currentCueRow();
     switch (action) {
     case Action::OpenBox:
         m_input->open(CellInput::Box::Channel, text);
         break;
     case Action::EnterCell:
-        m_input->open(CellInput::Box::Channel);
+        if (m_session.show.ics.cell(channels.currentSlave, channels.currentChannel)
+                .startsWith(u'K') &&
+            m_session.show.state.ShowMode == TimeCodedShow)
+            openKeyDialog();
+        else
+            m_input->open(CellInput::Box::Channel);
+        break;
+    case Action::KeyDialog:
+        openKeyDialog();
+        break;
+    case Action::SecurityLevel: {
+        const int keyCode = level == 0 ? ChannelEdits::KeyF12 : ChannelEdits::KeyF1 + level - 1;
+        m_commands->run(
+            [&](EditContext& c) { return ChannelEdits(c).sb_IC_Set_Security(keyCode, channels); });
+        break;
+    }
+    case Action::Copy:
+        m_commands->run([&](EditContext& c) {
+            return ChannelEdits(c).sb_IC_Copy(channels.currentSlave, channels.currentChannel);
+        });
+        break;
+    case Action::Swap:
+        m_commands->run([&](EditContext& c) { return ChannelEdits(c).sb_IC_Tausch(channels); });
+        break;
+    case Action::Delete:
+        m_commands->run([&](EditContext& c) { return ChannelEdits(c).sb_IC_Delete(channels); });
+        break;
+    case Action::PutCue:
+        if (!m_session.show.state.InputActive)
+            m_commands->run(
+                [&](EditContext& c) { return ChannelEdits(c).sb_Eingabe_ICSelect(row, channels); });
         break;
     default:
         break;
     }
 }
 
-void EditorWindow::stepperAction(GridKeyMap::Action action, int, const QString& text) {
-    if (action == GridKeyMap::Action::OpenBox)
+void EditorWindow::stepperAction(GridKeyMap::Action action, int level, const QString& text) {
+    using Action = GridKeyMap::Action;
+    const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
+    const int row = currentCueRow();
+    const auto edit = [this](auto operation) {
+        m_commands->run([&](EditContext& c) {
+            ChannelEdits edits(c);
+            return operation(edits);
+        });
+    };
+    switch (action) {
+    case Action::OpenBox:
         m_input->open(CellInput::Box::Stepper, text);
+        break;
+    case Action::SecurityLevel: {
+        const int keyCode = level == 0 ? ChannelEdits::KeyF12 : ChannelEdits::KeyF1 + level - 1;
+        edit([&](ChannelEdits& e) { return e.sb_Steper_Set_Security(keyCode, steppers); });
+        break;
+    }
+    case Action::PutCue:
+        edit([&](ChannelEdits& e) { return e.sb_Eingabe_StepperSelect(row, steppers.current); });
+        break;
+    case Action::Delete:
+        edit([&](ChannelEdits& e) { return e.sb_Stepper_Delete(steppers); });
+        break;
+    case Action::Copy:
+        edit([&](ChannelEdits& e) { return e.sb_Steper_Copy(steppers.current); });
+        break;
+    case Action::Swap:
+        edit([&](ChannelEdits& e) { return e.sb_Steper_Tausch(steppers); });
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace zyn

@@ -11,6 +11,8 @@ namespace zyn {
 
 class AppSession;
 class CellInput;
+class EditorCommands;
+struct EditResult;
 class CueGridModel;
 class IcGridModel;
 class ShowGridView;
@@ -34,8 +36,12 @@ public:
     void startCommandTimer();
     // The next key in a grid is swallowed (after a file dialog closed).
     void ignoreNextKey();
-    // The show was replaced (new or loaded): every grid is redrawn.
+    // The show was replaced (new or loaded): every grid is redrawn and the
+    // undo history starts afresh.
     void showReplaced();
+    // The stop labels in the show changed language: older undo steps would
+    // bring back the old labels, so the history starts afresh.
+    void languageChanged();
     // The cue sort; with askFirst false it asks nothing.
     void sortCues(bool askFirst);
     // The settings as they are now, with the current layout in twips.
@@ -47,6 +53,7 @@ public:
     ShowGridView& icGrid() const { return *m_icGrid; }
     ShowGridView& stepperGrid() const { return *m_stepperGrid; }
     CellInput& input() const { return *m_input; }
+    EditorCommands& commands() const { return *m_commands; }
 
 signals:
     void statusText(int panel, const QString& text);
@@ -66,6 +73,11 @@ private:
     void channelCellEntered();
     void saveProject();
     void refreshAll();
+    void apply(const EditResult& result);
+    void openKeyDialog();
+    void openTimeShift();
+    void enableSwap(int which);
+    int currentCueRow() const;
     int twipsToPixels(int twips) const;
     int pixelsToTwips(int pixels) const;
 
@@ -79,6 +91,7 @@ private:
     QSplitter* m_splitter = nullptr;
     GridKeyMap* m_keyMap = nullptr;
     CellInput* m_input = nullptr;
+    EditorCommands* m_commands = nullptr;
     QTimer* m_commandTimer = nullptr;
     QTimer* m_keyTimer = nullptr;
 };

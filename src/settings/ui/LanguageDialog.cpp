@@ -73,8 +73,8 @@ void LanguageDialog::apply() {
         const StopLabels oldLabels = m_session.texts.stopLabels();
         const bool found = m_session.loadLanguage(chosen);
         m_window.relabel();
-        if (m_session.show.cues.relabelStops(oldLabels, m_session.texts.stopLabels()) > 0)
-            m_window.editor().showReplaced();
+        m_session.show.cues.relabelStops(oldLabels, m_session.texts.stopLabels());
+        m_window.editor().languageChanged();
         if (!found)
             m_session.prompter.warn(m_session.text(TextId::LanguageMissing),
                                     m_session.text(TextId::WarningTitle));

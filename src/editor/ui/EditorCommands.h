@@ -1,0 +1,57 @@
+#pragma once
+
+#include "editor/EditContext.h"
+#include "editor/EditResult.h"
+
+#include <QObject>
+#include <functional>
+
+class QUndoStack;
+
+namespace zyn {
+
+class AppSession;
+class ShowSnapshot;
+
+// Runs the editing operations for the editor window: builds their context,
+// keeps the busy pointer up while they run, records each change for undo
+// and redo, and tells the window what to redraw.
+class EditorCommands : public QObject {
+    Q_OBJECT
+
+public:
+    EditorCommands(AppSession& session, QObject* parent = nullptr);
+    ~EditorCommands() override;
+
+    // A fresh context for one operation (it refers to the session's show,
+    // texts, settings and prompter).
+    EditContext context();
+
+    // Runs an operation; a change it reports becomes one undo step and its
+    // result goes to resultReady().
+    void run(const std::function<EditResult(EditContext&)>& operation);
+
+    // Records a change made outside the operations (a typed cell, an import):
+    // `change` alters the show and returns what it changed.
+    void record(const std::function<EditResult()>& change);
+
+    // Where operations show their status texts (status panel 1).
+    void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
+
+    QUndoStack& history() const { return *m_history; }
+    // A new or loaded show starts without history; so does a language change,
+    // whose relabelled stops older snapshots would undo.
+    void clearHistory();
+
+signals:
+    void resultReady(const zyn::EditResult& result);
+
+private:
+    void push(const ShowSnapshot& before, const EditResult& result);
+
+    AppSession& m_session;
+    QUndoStack* m_history;
+    std::function<void(const QString&)> m_status;
+};
+
+} // namespace zyn

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editor/KeyAssignmentEdit.h"
+
+#include <QDialog>
+
+namespace zyn {
+
+class AppSession;
+class EditorCommands;
+
+// frmKeys: waits for one key stroke that turns the current channel into one
+// fired by a controller key (digits 1 to 9, 0 for key 10); Esc leaves it.
+class KeyDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    KeyDialog(AppSession& session, EditorCommands& commands, int slave, int channel,
+              QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    AppSession& m_session;
+    EditorCommands& m_commands;
+    int m_slave;
+    int m_channel;
+    KeyAssignmentEdit m_edit;
+};
+
+} // namespace zyn
