@@ -79,13 +79,13 @@ QString usageProblem(const CommandLine& line, FileKind kind) {
 
 // What the dialog's preview would point out, one line per note; the import
 // itself goes on.
-void warnAboutNotes(CliContext& context, const ImportPreview& preview) {
+void warnAboutNotes(CliContext& context, const ImportPreview& preview, const LanguageTexts& texts) {
     for (int r = 1; r < preview.RowsUsed(); ++r) {
         const ImportRow& row = preview.rows()[r - 1];
         for (const ImportNote note : row.notes())
             context.err().write(
                 QStringLiteral("zynctl: warning: row %1 (%2): %3\n")
-                    .arg(QString::number(r), row.time, ImportErrorText::noteText(note, row))
+                    .arg(QString::number(r), row.time, ImportErrorText::noteText(note, row, texts))
                     .toUtf8());
     }
 }
@@ -119,7 +119,7 @@ int run(CliContext& context, const QStringList& words) {
     const CueWriteResult written = import.write(line.flags.contains(MergeFlag), *show);
     if (written.cueLimitReached)
         return context.fail(texts.text(ImportTextId::CueLimitReached));
-    warnAboutNotes(context, import.preview());
+    warnAboutNotes(context, import.preview(), texts);
     int status = CliContext::Success;
     context.saveProject(line.values[OutputOption], fileFormLabels(), *show, &status);
     return status;

@@ -4,10 +4,10 @@
 #include "CommandLine.h"
 #include "platform/qt/QtSerialLink.h"
 #include "show/Show.h"
-#include "transfer/ChannelRecord.h"
 #include "transfer/ControllerSession.h"
 #include "transfer/DriveExport.h"
 #include "transfer/TableBuilder.h"
+#include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
 
 #include <QEventLoop>
@@ -23,22 +23,6 @@ const QString PortOption = QStringLiteral("--port");
 // Progress lines on the error stream: one per tenth of the transfer.
 constexpr int ProgressReportEvery = ControllerTable::ProgressSteps / 10;
 
-QString refusalText(const TableRefusal& refusal) {
-    if (refusal.reason == TableRefusal::Reason::LevelOutOfRange)
-        return QStringLiteral("slave %1 channel %2 holds \"%3\": a security level must be a whole "
-                              "number from 1 to 10; nothing was sent or written")
-            .arg(refusal.slave)
-            .arg(refusal.channel)
-            .arg(refusal.cell);
-    const bool cue = refusal.holder == TableRefusal::Holder::Cue;
-    return QStringLiteral("%1 %2 has %3 channels, but the controller accepts at most %4 per %1; "
-                          "nothing was sent or written")
-        .arg(cue ? QStringLiteral("cue") : QStringLiteral("key"))
-        .arg(refusal.number)
-        .arg(refusal.count)
-        .arg(ChannelRecord::MaxEntries);
-}
-
 // The table of the project, or nothing after reporting why there is none.
 std::optional<ControllerTable> tableOf(CliContext& context, const QString& project, int* status) {
     auto show = std::make_unique<Show>();
@@ -46,7 +30,8 @@ std::optional<ControllerTable> tableOf(CliContext& context, const QString& proje
         return std::nullopt;
     TableBuilder::Result built = TableBuilder(fileFormLabels()).build(*show);
     if (built.refusal) {
-        *status = context.fail(refusalText(*built.refusal));
+        *status =
+            context.fail(TableRefusalText::description(*built.refusal, context.languageTexts()));
         return std::nullopt;
     }
     return std::move(built.table);

@@ -1,5 +1,6 @@
 #include "ZynCtl.h"
 
+#include "CardCommands.h"
 #include "CliContext.h"
 #include "EditCommands.h"
 #include "ImportCommands.h"
@@ -39,6 +40,12 @@ const std::array Commands = {
             TransferCommands::table},
     Command{"transfer", "transfer PROJECT [--port DEV]  serial transfer, progress on stderr",
             TransferCommands::transfer},
+    Command{"card-image", "card-image PROJECT -o FILE     the chip-card image",
+            CardCommands::image},
+    Command{"card-write",
+            "card-write PROJECT [--reader pcsc[:N]|emulated[:FILE]]\n"
+            "                                 write the card, progress on stderr",
+            CardCommands::write},
     Command{"import", ImportCommands::Usage, ImportCommands::run},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"

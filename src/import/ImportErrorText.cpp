@@ -10,38 +10,45 @@ namespace zyn::ImportErrorText {
 
 namespace {
 
-// The sentences without a language text of their own yet are English.
-QString what(const ImportError& error, const LanguageTexts& texts) {
+int textOf(ImportError::Kind kind) {
     using Kind = ImportError::Kind;
-    switch (error.kind) {
+    switch (kind) {
     case Kind::None:
-        return {};
+        return 0;
     case Kind::SpreadsheetMissing:
-        return texts.text(ImportTextId::SpreadsheetMissing);
+        return ImportTextId::SpreadsheetMissing;
     case Kind::ProjectFile:
-        return texts.text(ImportTextId::ProjectFileRefused);
+        return ImportTextId::ProjectFileRefused;
     case Kind::CannotOpen:
-        return texts.text(TextId::ErrorCannotOpen);
+        return TextId::ErrorCannotOpen;
     case Kind::EmptyFile:
-        return QStringLiteral("The file holds no cue list: it is empty.");
+        return ImportTextId::ErrorEmptyFile;
     case Kind::NotText:
-        return QStringLiteral("The file is not a text file: it holds binary data.");
+        return ImportTextId::ErrorNotText;
     case Kind::NotAWorkbook:
-        return QStringLiteral("The file is not a workbook (.xlsx, .ods or .xls).");
+        return ImportTextId::ErrorNotAWorkbook;
     case Kind::DamagedWorkbook:
-        return QStringLiteral("The workbook is damaged and cannot be read.");
+        return ImportTextId::ErrorDamagedWorkbook;
     case Kind::TooFewFields:
-        return QStringLiteral(
-                   "The line has %1 fields separated by \";\"; a cue list line needs 12.")
-            .arg(error.detail);
+        return ImportTextId::ErrorTooFewFields;
     case Kind::BadTime:
-        return error.detail.isEmpty()
-                   ? QStringLiteral("The time is missing.")
-                   : QStringLiteral("\"%1\" is not a time (h:mm:ss with hours 0 to 23, "
-                                    "optionally followed by a fraction of a second).")
-                         .arg(error.detail);
+        return ImportTextId::ErrorBadTime;
     }
-    return {};
+    return 0;
+}
+
+// The sentence with what the line held, where the kind has such a detail.
+QString what(const ImportError& error, const LanguageTexts& texts) {
+    switch (error.kind) {
+    case ImportError::Kind::TooFewFields:
+        return texts.text(ImportTextId::ErrorTooFewFields) + u' ' + error.detail;
+    case ImportError::Kind::BadTime:
+        if (error.detail.isEmpty())
+            return texts.text(ImportTextId::ErrorTimeMissing);
+        return texts.text(ImportTextId::ErrorBadTime) + QStringLiteral(" \"") + error.detail + u'"';
+    default:
+        return texts.text(textOf(error.kind));
+    }
 }
 
 bool hasOwnDetail(ImportError::Kind kind) {
@@ -63,19 +70,17 @@ QString description(const ImportError& error, const LanguageTexts& texts) {
     return text;
 }
 
-QString noteText(ImportNote note, const ImportRow& row) {
+QString noteText(ImportNote note, const ImportRow& row, const LanguageTexts& texts) {
     switch (note) {
     case ImportNote::DescriptionReplaced:
-        return QStringLiteral("Characters a project file cannot hold were replaced in the "
-                              "description.");
+        return texts.text(ImportTextId::NoteDescriptionReplaced);
     case ImportNote::ChannelOutOfRange:
-        return QStringLiteral("Slave %1, channel %2 does not exist (slaves 1 to 200, channels 1 "
-                              "to 16): no channel is assigned.")
-            .arg(row.module, row.channel);
+        return texts.text(ImportTextId::HeaderModule) + u' ' + row.module + QStringLiteral(", ") +
+               texts.text(ImportTextId::HeaderChannel) + u' ' + row.channel + QStringLiteral(": ") +
+               texts.text(ImportTextId::NoteChannelOutOfRange);
     case ImportNote::LevelRefused:
-        return QStringLiteral("Security %1 is larger than the controller can store (255): no "
-                              "channel is assigned.")
-            .arg(row.security);
+        return texts.text(ImportTextId::HeaderSecurity) + u' ' + row.security +
+               QStringLiteral(": ") + texts.text(ImportTextId::NoteLevelRefused);
     }
     return {};
 }

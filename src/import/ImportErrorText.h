@@ -7,14 +7,16 @@ namespace zyn {
 
 class LanguageTexts;
 
-// How the import's errors and row notes are put to the user.
+// How the import's errors and row notes are put to the user, in the current
+// language. Values the user typed are quoted after the sentence, never
+// built into it, so a translation cannot lose them.
 namespace ImportErrorText {
 
 // What went wrong, then where: the file and the line or sheet row.
 QString description(const ImportError& error, const LanguageTexts& texts);
 
-// One sentence about a preview row's note.
-QString noteText(ImportNote note, const ImportRow& row);
+// One sentence about a preview row's note, led by the values it is about.
+QString noteText(ImportNote note, const ImportRow& row, const LanguageTexts& texts);
 
 } // namespace ImportErrorText
 } // namespace zyn

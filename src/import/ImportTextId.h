@@ -27,6 +27,19 @@ enum : int {
     CueLimitReached = 197,
     WorkbookFilter = 222,
     TextFileFilter = 223,
+    // Errors: each is followed by where it happened; 274 and 276 end in a
+    // colon and are followed by what the line held.
+    ErrorEmptyFile = 270,
+    ErrorNotText = 271,
+    ErrorNotAWorkbook = 272,
+    ErrorDamagedWorkbook = 273,
+    ErrorTooFewFields = 274,
+    ErrorTimeMissing = 275,
+    ErrorBadTime = 276,
+    // Row notes: 278 and 279 follow the row's values and a colon.
+    NoteDescriptionReplaced = 277,
+    NoteChannelOutOfRange = 278,
+    NoteLevelRefused = 279,
 };
 
 } // namespace zyn::ImportTextId

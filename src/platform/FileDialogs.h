@@ -12,6 +12,15 @@ public:
     virtual ~FileDialogs() = default;
 
     virtual std::optional<QString> openFile(const QString& directory, const QString& filter) = 0;
+
+    // An open dialog over several filters ("A;;B"), where the filter the user
+    // picked says how the file is to be read.
+    struct OpenChoice {
+        QString path;
+        int filter = 1; // 1-based number of the filter selected at the choice
+    };
+    virtual std::optional<OpenChoice> openFileOfType(const QString& directory,
+                                                     const QString& filters) = 0;
     virtual std::optional<QString> saveFile(const QString& directory, const QString& proposed,
                                             const QString& filter) = 0;
 };

@@ -101,6 +101,10 @@ void CommandDispatcher::startNewShow(int mode) {
     else
         show.clearForTimeCodedShow();
     show.state.ProjectPath.clear();
+    showWithoutFile(mode);
+}
+
+void CommandDispatcher::showWithoutFile(int mode) {
     m_window.setCommandEnabled(QStringLiteral("mnukeyEditCUESort"), mode != ManualShow);
     m_window.setCommandEnabled(QStringLiteral("CUES_SORT"), mode != ManualShow);
     m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
@@ -221,14 +225,18 @@ void CommandDispatcher::projectSave() {
 }
 
 void CommandDispatcher::importCueList() {
-    const BusyCursor busy;
-    if (!m_session.SpreadsheetAvailable || !m_dialogs.contains(QStringLiteral("keyDateiImport"))) {
-        m_session.prompter.warn(m_session.text(ShellTextId::SpreadsheetMissing),
-                                m_session.text(TextId::WarningTitle));
-        return;
+    {
+        const BusyCursor busy;
+        if (!m_session.SpreadsheetAvailable ||
+            !m_dialogs.contains(QStringLiteral("keyDateiImport"))) {
+            m_session.prompter.warn(m_session.text(ShellTextId::SpreadsheetMissing),
+                                    m_session.text(TextId::WarningTitle));
+            return;
+        }
+        if (!confirmDiscard(ShellTextId::ImportQuestion))
+            return;
     }
-    if (!confirmDiscard(ShellTextId::ImportQuestion))
-        return;
+    // The dialog waits for the user: the normal pointer while it is open.
     openDialog(QStringLiteral("keyDateiImport"));
 }
 
@@ -246,7 +254,14 @@ void CommandDispatcher::openReport(int kind) {
                                     : QStringLiteral("keyAusgabeTimeList");
     if (!m_dialogs.contains(key))
         return;
+    const bool open = m_session.reportOpen();
     m_session.ReportKind = kind;
+    if (open) {
+        // The open report switches to the other kind on its own timer.
+        m_session.show.state.PendingCommand = QStringLiteral("REPORT_CHANGE");
+        return;
+    }
+    const BusyCursor busy;
     openDialog(key);
 }
 

@@ -21,6 +21,9 @@ public:
 
     // A new show of the given mode (1 time-coded, 2 manual) in the editor.
     void startNewShow(int mode);
+    // The show was replaced in place by one that has no file yet (the
+    // import writes one): title, Save and sort commands and the editor follow.
+    void showWithoutFile(int mode);
     // Opens a project file that the user chose or the start dialog offered.
     void openProject(const QString& path);
 

@@ -9,14 +9,22 @@
 #include "editor/ui/CellInput.h"
 #include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
+#include "import/ui/ImportDialog.h"
+#include "platform/spreadsheet/LocalSpreadsheetEngine.h"
+#include "reports/ui/ReportPrinter.h"
+#include "reports/ui/ReportWindow.h"
 #include "settings/TextId.h"
 #include "settings/ui/AboutDialog.h"
 #include "settings/ui/LanguageDialog.h"
 #include "settings/ui/OptionsDialog.h"
+#include "transfer/ui/ChipCardDialog.h"
+#include "transfer/ui/ControllerTransferDialog.h"
+#include "transfer/ui/DriveTransferDialog.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
@@ -50,6 +58,7 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     setWindowIcon(IconSet::applicationIcon());
     m_session.show.state.InputActive = false;
     m_session.show.copies.clear();
+    m_session.SpreadsheetAvailable = LocalSpreadsheetEngine().available();
     m_dispatcher = new CommandDispatcher(session, *this);
 
     buildMenus();
@@ -89,6 +98,39 @@ void MainWindow::registerDialogs() {
         AboutDialog dialog(m_session, this);
         dialog.exec();
     });
+    // The report window is modeless and opens only when none is open (the
+    // dispatcher queues REPORT_CHANGE otherwise). The printer chosen in its
+    // print dialog stays the current printer for the rest of the run.
+    const auto printer = std::make_shared<ReportPrinter>();
+    const auto openReport = [this, printer] { new ReportWindow(m_session, *this, printer); };
+    m_dispatcher->setDialog(QStringLiteral("keyAusgabeChannelList"), openReport);
+    m_dispatcher->setDialog(QStringLiteral("keyAusgabeTimeList"), openReport);
+    m_dispatcher->setDialog(QStringLiteral("keyDateiImport"), [this] {
+        const LocalSpreadsheetEngine engine;
+        ImportDialog dialog(m_session, engine, this);
+        connect(&dialog, &ImportDialog::showWritten, this,
+                [this] { m_dispatcher->showWithoutFile(TimeCodedShow); });
+        dialog.exec();
+    });
+    m_dispatcher->setDialog(QStringLiteral("keyTransferController"), [this] {
+        ControllerTransferDialog dialog(m_session, this);
+        dialog.exec();
+    });
+    m_dispatcher->setDialog(QStringLiteral("keyTransferUSBDrive"), [this] {
+        DriveTransferDialog dialog(m_session, this);
+        dialog.exec();
+    });
+    // The chip-card transfer has no menu item: Ctrl+Shift+K sends its command.
+    m_dispatcher->setDialog(QStringLiteral("keyTransferPCMKarte"), [this] {
+        ChipCardDialog dialog(m_session, this);
+        dialog.exec();
+    });
+    auto* chipCard = new QAction(this);
+    chipCard->setObjectName(QStringLiteral("keyTransferPCMKarte"));
+    chipCard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    connect(chipCard, &QAction::triggered, this,
+            [this] { ExecuteCommand(QStringLiteral("keyTransferPCMKarte")); });
+    addAction(chipCard);
 }
 
 MainWindow::~MainWindow() {
@@ -209,6 +251,31 @@ void MainWindow::reportButtonClicked(const QString& key) {
     const auto code = reportActionCodes().constFind(key);
     if (code != reportActionCodes().constEnd())
         m_session.show.state.PendingCommand = *code;
+}
+
+void MainWindow::showReport(QWidget* report) {
+    auto* stack = qobject_cast<QStackedWidget*>(centralWidget());
+    if (!stack) {
+        stack = new QStackedWidget;
+        takeCentralWidget();
+        stack->addWidget(m_editor);
+        setCentralWidget(stack);
+        stack->show();
+    }
+    for (int i = stack->count() - 1; i >= 0; --i) {
+        if (QWidget* shown = stack->widget(i); shown != m_editor && shown != report)
+            stack->removeWidget(shown);
+    }
+    if (report) {
+        stack->addWidget(report);
+        stack->setCurrentWidget(report);
+    } else {
+        stack->setCurrentWidget(m_editor);
+    }
+    m_editBar->setVisible(!report);
+    m_reportBar->setVisible(report != nullptr);
+    for (const char* menu : {"mnukeyDatei", "mnukeyEdit", "mnukeyTransfer"})
+        setCommandEnabled(QLatin1String(menu), !report);
 }
 
 void MainWindow::setCommandEnabled(const QString& name, bool enabled) {

@@ -35,6 +35,10 @@ public:
     EditorWindow& editor() { return *m_editor; }
     QAction* action(const QString& name) const { return m_actions.value(name); }
     void setCommandEnabled(const QString& name, bool enabled);
+    // The report window takes the editor's place while it is open: the report
+    // toolbar replaces the editing toolbar and the file, edit and transfer
+    // menus (with their shortcuts) rest. Null brings the editor back.
+    void showReport(QWidget* report);
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
     void setDocumentTitle(const QString& document);

@@ -69,9 +69,9 @@ TEST_F(TransferCommands, AShowTheControllerCannotTakeIsRefusedWithoutWritingAnyt
         int channels;
         const char* mentions;
     } cases[] = {
-        {"7-1", 256, "cue 7 has 256 channels"},
-        {"K 2", 300, "key 2 has 300 channels"},
-        {"9-12", 1, "slave 1 channel 1 holds \"9-12\""},
+        {"7-1", 256, "Channels assigned to cue 7: 256"},
+        {"K 2", 300, "Channels assigned to key 2: 300"},
+        {"9-12", 1, "Slave 1, Ch 1: \"9-12\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cell);

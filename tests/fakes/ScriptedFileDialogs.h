@@ -2,7 +2,7 @@
 
 #include "platform/FileDialogs.h"
 
-#include <QStringList>
+#include <QList>
 
 namespace zyn::test {
 
@@ -10,14 +10,21 @@ namespace zyn::test {
 // Records the folder and filter each dialog was opened with.
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    void choose(const QString& path) { m_answers.append(path); }
+    // The next file "chosen", with the 1-based filter selected for it where
+    // the dialog offers several.
+    void choose(const QString& path, int filter = 1) { m_answers.append({path, filter}); }
 
     std::optional<QString> openFile(const QString& directory, const QString& filter) override {
-        return next(directory, filter);
+        const std::optional<OpenChoice> chosen = next(directory, filter);
+        return chosen ? std::optional<QString>(chosen->path) : std::nullopt;
+    }
+    std::optional<OpenChoice> openFileOfType(const QString& directory,
+                                             const QString& filters) override {
+        return next(directory, filters);
     }
     std::optional<QString> saveFile(const QString& directory, const QString&,
                                     const QString& filter) override {
-        return next(directory, filter);
+        return openFile(directory, filter);
     }
 
     QString lastDirectory;
@@ -25,19 +32,19 @@ public:
     int opened = 0;
 
 private:
-    std::optional<QString> next(const QString& directory, const QString& filter) {
+    std::optional<OpenChoice> next(const QString& directory, const QString& filter) {
         ++opened;
         lastDirectory = directory;
         lastFilter = filter;
-        if (m_answers.isEmpty() || m_answers.first().isEmpty()) {
-            if (!m_answers.isEmpty())
-                m_answers.removeFirst();
+        if (m_answers.isEmpty())
             return std::nullopt;
-        }
-        return m_answers.takeFirst();
+        const OpenChoice answer = m_answers.takeFirst();
+        if (answer.path.isEmpty())
+            return std::nullopt;
+        return answer;
     }
 
-    QStringList m_answers;
+    QList<OpenChoice> m_answers;
 };
 
 } // namespace zyn::test

@@ -3,7 +3,6 @@
 #include "fakes/FakeSpreadsheet.h"
 #include "fakes/QtPrinters.h"
 #include "import/ImportErrorText.h"
-#include "import/ImportTextId.h"
 #include "settings/LanguageTexts.h"
 #include "settings/TextId.h"
 #include "show/Show.h"
@@ -107,15 +106,44 @@ TEST_F(CueListImporting, EngineFailuresKeepThePreviewAsItWas) {
     }
 }
 
-TEST(ImportErrorTexts, NameWhatWhereAndWhy) {
+// Every text as "T" and its number, so a case shows which texts it joins.
+LanguageTexts numberedTexts() {
     QStringList all(TextId::Bound);
-    all[ImportTextId::ProjectFileRefused] = "A project file.";
-    all[TextId::ErrorCannotOpen] = "Cannot open.";
-    all[TextId::WordLine] = "line";
-    const LanguageTexts texts(all);
-    EXPECT_EQ(ImportErrorText::description(ImportError::at(Kind::ProjectFile, "/p.zyn", 1), texts),
-              "A project file.\r\n/p.zyn, line 1");
-    EXPECT_EQ(ImportErrorText::description({}, texts), "");
+    for (int n = 1; n < TextId::Bound; ++n)
+        all[n] = QStringLiteral("T%1").arg(n);
+    return LanguageTexts(all);
+}
+
+TEST(ImportErrorTexts, NameWhatWhereAndWhyInTheLanguage) {
+    struct Case {
+        ImportError error;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {ImportError::at(Kind::SpreadsheetMissing, "/b.xlsx"), "T177\r\n/b.xlsx"},
+        {ImportError::at(Kind::ProjectFile, "/p.zyn", 1), "T181\r\n/p.zyn, T240 1"},
+        {ImportError::at(Kind::CannotOpen, "/c.txt", 0, "gone"), "T234\r\n/c.txt\r\ngone"},
+        {ImportError::at(Kind::EmptyFile, "/e.txt"), "T270\r\n/e.txt"},
+        {ImportError::at(Kind::NotText, "/n.txt"), "T271\r\n/n.txt"},
+        {ImportError::at(Kind::NotAWorkbook, "/w.xls", 0, "why"), "T272\r\n/w.xls\r\nwhy"},
+        {ImportError::at(Kind::DamagedWorkbook, "/d.ods"), "T273\r\n/d.ods"},
+        {ImportError::at(Kind::TooFewFields, "/t.csv", 3, "5"), "T274 5\r\n/t.csv, T240 3"},
+        {ImportError::at(Kind::BadTime, "/t.csv", 2, "0:61"), "T276 \"0:61\"\r\n/t.csv, T240 2"},
+        {ImportError::at(Kind::BadTime, "/b.xlsx", 12), "T275\r\n/b.xlsx, T240 12"},
+    };
+    const LanguageTexts texts = numberedTexts();
+    for (const Case& c : cases)
+        EXPECT_EQ(ImportErrorText::description(c.error, texts), c.expected) << c.expected;
+}
+
+TEST(ImportErrorTexts, RowNotesLeadWithTheValuesTheyAreAbout) {
+    ImportRow row = ImportRow::fromCells("00:00:01:000", "x", "201", "17", "300");
+    const LanguageTexts texts = numberedTexts();
+    EXPECT_EQ(ImportErrorText::noteText(ImportNote::DescriptionReplaced, row, texts), "T277");
+    EXPECT_EQ(ImportErrorText::noteText(ImportNote::ChannelOutOfRange, row, texts),
+              "T189 201, T190 17: T278");
+    EXPECT_EQ(ImportErrorText::noteText(ImportNote::LevelRefused, row, texts), "T191 300: T279");
 }
 
 } // namespace

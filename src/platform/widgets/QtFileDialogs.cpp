@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <algorithm>
 
 namespace zyn {
 
@@ -11,6 +12,18 @@ std::optional<QString> QtFileDialogs::openFile(const QString& directory, const Q
     const BusyCursor::Suspend normalPointer;
     const QString path = QFileDialog::getOpenFileName(m_parent, QString(), directory, filter);
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+std::optional<FileDialogs::OpenChoice> QtFileDialogs::openFileOfType(const QString& directory,
+                                                                     const QString& filters) {
+    const BusyCursor::Suspend normalPointer;
+    const QStringList entries = filters.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    QString selected = entries.value(0);
+    const QString path =
+        QFileDialog::getOpenFileName(m_parent, QString(), directory, filters, &selected);
+    if (path.isEmpty())
+        return std::nullopt;
+    return OpenChoice{path, int(std::max<qsizetype>(entries.indexOf(selected), 0)) + 1};
 }
 
 std::optional<QString> QtFileDialogs::saveFile(const QString& directory, const QString& proposed,

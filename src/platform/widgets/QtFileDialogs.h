@@ -14,6 +14,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     std::optional<QString> openFile(const QString& directory, const QString& filter) override;
+    std::optional<OpenChoice> openFileOfType(const QString& directory,
+                                             const QString& filters) override;
     std::optional<QString> saveFile(const QString& directory, const QString& proposed,
                                     const QString& filter) override;
 

@@ -14,6 +14,14 @@
 namespace zyn::ReportPdf {
 
 FileError save(const Report& report, const LanguageTexts& texts, QDate today, const QString& path) {
+    return save(report, texts, today, path, PrintChoice{}, 1);
+}
+
+FileError save(const Report& report, const LanguageTexts& texts, QDate today, const QString& path,
+               const PrintChoice& choice, int currentPage) {
+    const ReportRenderer renderer(report, texts, today);
+    if (renderer.pagesToPrint(choice, currentPage) == 0)
+        return {};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -28,7 +36,7 @@ FileError save(const Report& report, const LanguageTexts& texts, QDate today, co
             return error;
         }
         PainterTarget target(painter);
-        ReportRenderer(report, texts, today).sb_Report_ListenSeite_Print(target, PrintChoice{}, 1);
+        renderer.sb_Report_ListenSeite_Print(target, choice, currentPage);
         if (painter.isActive())
             painter.end();
     }

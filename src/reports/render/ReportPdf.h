@@ -8,6 +8,7 @@
 namespace zyn {
 
 class LanguageTexts;
+struct PrintChoice;
 struct Report;
 
 // A report as a PDF file: every page, in the report's orientation, on the
@@ -16,6 +17,11 @@ namespace ReportPdf {
 
 // The file is written whole or not at all.
 FileError save(const Report& report, const LanguageTexts& texts, QDate today, const QString& path);
+
+// The copies and pages of a print choice as one document, as a printer
+// would take them. A choice that prints no page writes no file.
+FileError save(const Report& report, const LanguageTexts& texts, QDate today, const QString& path,
+               const PrintChoice& choice, int currentPage);
 
 } // namespace ReportPdf
 } // namespace zyn

@@ -1,0 +1,107 @@
+// The whole chip-card write of a full show, 9602 writes and the read-back
+// check: onto the emulated card file, and through pcscd to a memory card
+// emulated behind its vpcd virtual reader.
+#include "fakes/PcscdService.h"
+#include "fakes/VpcdMemoryCard.h"
+#include "platform/EmulatedCardReader.h"
+#include "platform/pcsc/PcscCardReader.h"
+#include "show/Show.h"
+#include "transfer/CardImage.h"
+#include "transfer/CardStatus.h"
+#include "transfer/CardWriteSequence.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace zyn;
+
+const QString VirtualReader = QStringLiteral("Virtual PCD 00 00");
+
+// Every cue timed, every channel assigned with a level.
+QByteArray fullImage() {
+    auto show = std::make_unique<Show>();
+    show->clearForTimeCodedShow();
+    for (int r = 1; r <= MaxCues; ++r)
+        show->cues.row(r).TimeText = QStringLiteral("00:%1:%2:00")
+                                         .arg(r / 60 % 60, 2, 10, QLatin1Char('0'))
+                                         .arg(r % 60, 2, 10, QLatin1Char('0'));
+    int cue = 1;
+    for (int s = 1; s <= MaxSlaves; ++s)
+        for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
+            show->ics.cell(s, c) = QStringLiteral("%1-%2").arg(cue).arg(cue % 10 + 1);
+    return CardImage::build(*show).bytes;
+}
+
+// One full write; false after reporting a failed one.
+bool writeCard(benchmark::State& state, CardReader& reader, const QByteArray& image) {
+    CardWriteSequence sequence(reader, image);
+    while (sequence.step()) {
+    }
+    if (sequence.outcome() == CardWriteSequence::Outcome::Completed)
+        return true;
+    state.SkipWithError("the write did not complete");
+    return false;
+}
+
+void BM_WriteEmulatedCard(benchmark::State& state) {
+    const QByteArray image = fullImage();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(dir.filePath("card.bin"));
+        state.ResumeTiming();
+        EmulatedCardReader reader(dir.filePath("card.bin"));
+        if (!writeCard(state, reader, image))
+            return;
+    }
+    state.counters["per_write"] = benchmark::Counter(CardWriteSequence::WriteCount,
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_WriteEmulatedCard)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+bool serviceAnswers() {
+    return PcscCardReader().command(QStringLiteral("Device,List")).status != CardStatus::NoService;
+}
+
+void BM_WriteThroughPcscd(benchmark::State& state) {
+    const QByteArray image = fullImage();
+    test::PcscdService service(serviceAnswers);
+    if (!service.available()) {
+        state.SkipWithError(qPrintable(service.why()));
+        return;
+    }
+    const int index = PcscCardReader().readerNames().indexOf(VirtualReader);
+    test::VpcdMemoryCard card;
+    QString error;
+    if (index < 0 || !card.insert(&error)) {
+        state.SkipWithError("no virtual reader with a card");
+        return;
+    }
+    PcscCardReader reader(index);
+    for (int wait = 0; reader.command(QStringLiteral("Card,Info,Status")).text != u"active";
+         ++wait) {
+        if (wait == 500) {
+            state.SkipWithError("the card did not become active");
+            return;
+        }
+        QThread::msleep(20);
+    }
+    for (auto _ : state) {
+        if (!writeCard(state, reader, image))
+            return;
+    }
+    state.counters["per_write"] = benchmark::Counter(CardWriteSequence::WriteCount,
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_WriteThroughPcscd)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

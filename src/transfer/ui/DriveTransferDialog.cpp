@@ -1,0 +1,205 @@
+#include "DriveTransferDialog.h"
+
+#include "DriveListBox.h"
+#include "TransferDialogTextId.h"
+#include "TransferResultView.h"
+#include "shell/AppSession.h"
+#include "shell/IconSet.h"
+#include "transfer/DriveExport.h"
+#include "transfer/TableBuilder.h"
+#include "transfer/TableRefusalText.h"
+#include "transfer/TransferTextId.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace zyn {
+
+namespace {
+
+QLabel* wrappedLabel(const QString& name, const QString& text = QString()) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QString volumeText(const VolumeList::Volume& volume) {
+    const QString root = QDir::toNativeSeparators(volume.rootPath);
+    if (volume.displayName.isEmpty() || volume.displayName == volume.rootPath)
+        return root;
+    return volume.displayName + QStringLiteral("  (") + root + u')';
+}
+
+} // namespace
+
+DriveTransferDialog::DriveTransferDialog(AppSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session), m_volumeSource(&VolumeList::mounted) {
+    setObjectName(QStringLiteral("frmTransferToUSBDrive"));
+    setWindowTitle(session.text(TransferTextId::DriveCaption));
+    m_normalPointer.emplace();
+
+    m_drives = new DriveListBox;
+    connect(m_drives, &DriveListBox::aboutToShowPopup, this, &DriveTransferDialog::refreshVolumes);
+    m_driveLabel = wrappedLabel(QStringLiteral("Label_USBDrive"));
+    m_write = new QPushButton(IconSet::icon(QStringLiteral("PCMKarte")),
+                              session.text(TransferDialogTextId::WriteButton));
+    m_write->setObjectName(QStringLiteral("cmd_Write"));
+    m_write->setDefault(true);
+    connect(m_write, &QPushButton::clicked, this, &DriveTransferDialog::startWrite);
+    m_close = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")),
+                              session.text(TransferTextId::CloseButton));
+    m_close->setObjectName(QStringLiteral("cmd_Close"));
+    m_close->setAutoDefault(false);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setRange(0, ControllerTable::ProgressMaximum);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_result = new TransferResultView;
+
+    m_writeTimer = new QTimer(this);
+    m_writeTimer->setObjectName(QStringLiteral("Timer1"));
+    m_writeTimer->setSingleShot(true);
+    m_writeTimer->setInterval(WriteDelayMs);
+    connect(m_writeTimer, &QTimer::timeout, this, &DriveTransferDialog::exportTable);
+
+    auto* driveRow = new QHBoxLayout;
+    driveRow->addWidget(m_drives, 1);
+    driveRow->addWidget(m_write);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(wrappedLabel(QStringLiteral("lbl_DriveDesc"),
+                                   session.text(TransferTextId::DriveDescription)));
+    layout->addLayout(driveRow);
+    layout->addWidget(m_driveLabel);
+    layout->addSpacing(8);
+    layout->addWidget(
+        wrappedLabel(QStringLiteral("lbl_Desc2"), session.text(TransferTextId::TransferNote)));
+    layout->addWidget(m_progress);
+    layout->addWidget(m_result);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setMinimumWidth(520);
+
+    selectStoredDrive();
+}
+
+DriveTransferDialog::~DriveTransferDialog() = default;
+
+void DriveTransferDialog::setVolumeSource(VolumeSource source) {
+    m_volumeSource = std::move(source);
+    selectStoredDrive();
+}
+
+// Fills the list and selects the wanted root, or the first volume when it is
+// not mounted.
+void DriveTransferDialog::readVolumes(const QString& wanted) {
+    m_volumes = m_volumeSource ? m_volumeSource() : VolumeList();
+    m_drives->clear();
+    for (const VolumeList::Volume& volume : m_volumes.volumes())
+        m_drives->addItem(volumeText(volume), volume.rootPath);
+    const int index = wanted.isEmpty() ? -1 : m_volumes.indexOf(wanted);
+    m_drives->setCurrentIndex(index >= 0 ? index : (m_drives->count() > 0 ? 0 : -1));
+    showDriveLabel();
+    updateControls();
+}
+
+void DriveTransferDialog::selectStoredDrive() {
+    readVolumes(m_session.settings.usbDrive);
+}
+
+void DriveTransferDialog::refreshVolumes() {
+    if (!m_writing)
+        readVolumes(selectedRoot());
+}
+
+void DriveTransferDialog::showDriveLabel() {
+    const QString stored = m_session.settings.usbDrive;
+    if (m_volumes.volumes().empty())
+        m_driveLabel->setText(m_session.text(TransferDialogTextId::NoDriveAvailable));
+    else if (!stored.isEmpty() && m_volumes.indexOf(stored) >= 0)
+        m_driveLabel->setText(m_session.text(TransferTextId::LastDriveLabel) + u' ' +
+                              QDir::toNativeSeparators(stored));
+    else if (!stored.isEmpty())
+        m_driveLabel->setText(m_session.text(TransferTextId::LastDriveMissing));
+    else
+        m_driveLabel->clear(); // nothing written yet: no drive to remember
+    m_driveLabel->setVisible(!m_driveLabel->text().isEmpty());
+}
+
+void DriveTransferDialog::updateControls() {
+    m_write->setEnabled(!m_writing && !selectedRoot().isEmpty());
+    m_drives->setEnabled(!m_writing);
+}
+
+QString DriveTransferDialog::selectedRoot() const {
+    return m_drives->currentData().toString();
+}
+
+void DriveTransferDialog::startWrite() {
+    if (m_writing || selectedRoot().isEmpty())
+        return;
+    m_result->clear();
+    m_target = selectedRoot();
+    m_session.settings.usbDrive = m_target;
+    m_writing = true;
+    updateControls();
+    m_busy.emplace();
+    m_writeTimer->start();
+}
+
+void DriveTransferDialog::exportTable() {
+    m_progress->setRange(0, ControllerTable::ProgressMaximum);
+    m_progress->setValue(0);
+    const TableBuilder::Result built =
+        TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
+    if (built.refusal) {
+        endWrite(false, m_session.text(TransferTextId::TransferFailed),
+                 TableRefusalText::description(*built.refusal, m_session.texts));
+        return;
+    }
+    m_progress->setValue(ControllerTable::ProgressSteps);
+    // The worker owns copies of everything it touches: the dialog may close
+    // while the medium is still being written.
+    const QString root = m_target;
+    const QByteArray bytes = built.table.bytes();
+    auto error = std::make_shared<FileError>();
+    QThread* worker =
+        QThread::create([root, bytes, error] { *error = DriveExport::writeToVolume(root, bytes); });
+    connect(worker, &QThread::finished, this, [this, root, error] { showWritten(root, *error); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void DriveTransferDialog::showWritten(const QString& root, const FileError& error) {
+    if (error.ok()) {
+        endWrite(true, m_session.text(TransferTextId::TransferSucceeded), QString());
+        return;
+    }
+    QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
+    if (!error.detail.isEmpty())
+        detail += QStringLiteral("\n") + error.detail;
+    endWrite(false, m_session.text(TransferTextId::TransferFailed), detail);
+}
+
+void DriveTransferDialog::endWrite(bool succeeded, const QString& text, const QString& detail) {
+    m_result->showOutcome(succeeded, text, detail);
+    m_writing = false;
+    m_busy.reset();
+    showDriveLabel();
+    updateControls();
+}
+
+} // namespace zyn
