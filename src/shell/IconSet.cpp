@@ -338,6 +338,22 @@ void drawCommOk(QPainter& p) {
     checkMark(p, {{7.5, 12}, {10.5, 15}, {16.5, 8.5}}, Colour::Paper, 2.5);
 }
 
+void drawCommError(QPainter& p) {
+    shape(p, roundRect({2.5, 4.5, 19, 15}, 4), Colour::Red, Colour::RedDark, 1.5);
+    line(p, {12, 8}, {12, 12.5}, Colour::Paper, 2.5);
+    line(p, {12, 16}, {12, 16.2}, Colour::Paper, 2.6);
+}
+
+// A chip card: the card with its gold contact field, written to by an arrow.
+void drawChipCard(QPainter& p) {
+    shape(p, roundRect({2, 5, 20, 14}, 2.5), Colour::BlueLight);
+    shape(p, roundRect({5, 9, 6.5, 6}, 1), Colour::Amber, Colour::AmberDark, 1.2);
+    line(p, {8.25, 9}, {8.25, 15}, Colour::AmberDark, 1);
+    line(p, {5, 12}, {11.5, 12}, Colour::AmberDark, 1);
+    line(p, {14, 10}, {19, 10}, Colour::Slate, 1.5);
+    line(p, {14, 13.5}, {18, 13.5}, Colour::Slate, 1.5);
+}
+
 // --- Cue operations -----------------------------------------------------
 
 void drawCuePaste(QPainter& p) {
@@ -445,6 +461,13 @@ void drawPrinting(QPainter& p) {
     p.drawEllipse(QPointF(18, 11.5), 1, 1);
 }
 
+void drawImport(QPainter& p) {
+    document(p, {8, 2.5, 13, 19});
+    line(p, {14.5, 7.5}, {18, 7.5}, Colour::Blue, 1.5);
+    line(p, {14.5, 17}, {18, 17}, Colour::Blue, 1.5);
+    arrow(p, {1.5, 12.5}, {15, 12.5}, Colour::Blue, 2.4, 5.5, 1.2);
+}
+
 void drawExport(QPainter& p) {
     document(p, {3, 2.5, 13, 19});
     line(p, {6.5, 7.5}, {10, 7.5}, Colour::GreyBlue, 1.5);
@@ -542,6 +565,9 @@ constexpr Entry Entries[] = {
     {"CANCEL", drawCancel},
     {"OK", drawOk},
     {"COMMOK", drawCommOk},
+    {"COMMERROR", drawCommError},
+    {"PCMKarte", drawChipCard},
+    {"IMPORT", drawImport},
     {"CUE_PASTE", drawCuePaste},
     {"CUE_COPY", drawCueCopy},
     {"CUE_TAUSCH", drawCueTausch},

@@ -108,8 +108,13 @@ void MainWindow::registerDialogs() {
     m_dispatcher->setDialog(QStringLiteral("keyDateiImport"), [this] {
         const LocalSpreadsheetEngine engine;
         ImportDialog dialog(m_session, engine, this);
-        connect(&dialog, &ImportDialog::showWritten, this,
-                [this] { m_dispatcher->showWithoutFile(TimeCodedShow); });
+        // The import is one undo step, after the history a new show starts.
+        connect(&dialog, &ImportDialog::showAboutToBeReplaced, this,
+                [this] { m_editor->commands().beginOutsideChange(); });
+        connect(&dialog, &ImportDialog::showWritten, this, [this] {
+            m_dispatcher->showWithoutFile(TimeCodedShow);
+            m_editor->commands().endOutsideChange();
+        });
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferController"), [this] {

@@ -176,6 +176,14 @@ TEST_F(ImportDialogScenario, AMappedWorkbookBecomesTheShowInTheEditor) {
     const QAbstractItemModel* cues = find<ShowGridView>("MSHFlexGrid_Time")->model();
     EXPECT_EQ(cues->index(0, CueGridModel::DescriptionColumn).data().toString(),
               "Comet red, Time typed as text");
+
+    // The import is one undo step: the show before it comes back whole.
+    ASSERT_TRUE(window->action("mnukeyEditUndo")->isEnabled());
+    window->ExecuteCommand("keyEditUndo");
+    settle();
+    EXPECT_EQ(show.cues.row(1).Description, "kept");
+    EXPECT_EQ(show.ics.cell(3, 7), "");
+    EXPECT_EQ(cues->index(0, CueGridModel::DescriptionColumn).data().toString(), "kept");
 }
 
 TEST_F(ImportDialogScenario, FixedLayoutRowsAddUpUntilCleared) {

@@ -86,4 +86,18 @@ void EditorCommands::clearHistory() {
     m_history->clear();
 }
 
+void EditorCommands::beginOutsideChange() {
+    m_outsideBefore = std::make_unique<ShowSnapshot>(ShowSnapshot::of(m_session.show));
+}
+
+void EditorCommands::endOutsideChange() {
+    if (!m_outsideBefore)
+        return;
+    EditResult result;
+    result.changed = true;
+    result.everything = true;
+    push(*m_outsideBefore, result);
+    m_outsideBefore.reset();
+}
+
 } // namespace zyn

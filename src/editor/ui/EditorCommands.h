@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 class QUndoStack;
 
@@ -38,6 +39,12 @@ public:
     // Where operations show their status texts (status panel 1).
     void setStatusSink(std::function<void(const QString&)> sink) { m_status = std::move(sink); }
 
+    // A change another window makes in one go (an import replacing the
+    // show): the show as it was is kept from begin to end, then recorded as
+    // one undo step.
+    void beginOutsideChange();
+    void endOutsideChange();
+
     QUndoStack& history() const { return *m_history; }
     // A new or loaded show starts without history; so does a language change,
     // whose relabelled stops older snapshots would undo.
@@ -52,6 +59,7 @@ private:
     AppSession& m_session;
     QUndoStack* m_history;
     std::function<void(const QString&)> m_status;
+    std::unique_ptr<ShowSnapshot> m_outsideBefore;
 };
 
 } // namespace zyn

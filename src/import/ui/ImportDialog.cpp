@@ -98,7 +98,7 @@ QWidget* ImportDialog::toolBars() {
     auto* importBar = new QToolBar;
     importBar->setObjectName(QStringLiteral("Toolbar_Import"));
     importBar->setIconSize(QSize(24, 24));
-    m_importButton = addButton(importBar, "IMPORT", "CUE_PASTE", ImportTextId::ImportTooltip);
+    m_importButton = addButton(importBar, "IMPORT", "IMPORT", ImportTextId::ImportTooltip);
     m_writeButton = addButton(importBar, "WRITE", "COMMOK", ImportTextId::WriteTooltip);
     m_deleteButton = addButton(importBar, "DELETE", "CUE_DELETE", ImportTextId::DeleteTooltip);
     m_clearButton = addButton(importBar, "CLEAR", "IC_DELETE", ImportTextId::ClearTooltip);
