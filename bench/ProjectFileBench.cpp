@@ -1,5 +1,6 @@
 // Save and load of a full show: 3200 timed cues with 64-character
 // descriptions and every one of the 3200 channels assigned.
+#include "FullShow.h"
 #include "editor/TimeCode.h"
 #include "show/ProjectKey.h"
 #include "show/ProjectReader.h"
@@ -17,26 +18,7 @@ using namespace zyn;
 const StopLabels Labels{QStringLiteral("MANUAL STOP"), QStringLiteral("TIMED STOP"),
                         QStringLiteral("RESET STOP")};
 
-std::unique_ptr<Show> fullShow() {
-    auto show = std::make_unique<Show>();
-    show->clearForTimeCodedShow();
-    for (int r = 1; r <= MaxCues; ++r) {
-        CueRow& cue = show->cues.row(r);
-        const qint64 t = qint64(r) * 37;
-        cue.TimeText =
-            TimeCode{int(t / 360000), int(t / 6000 % 60), int(t / 100 % 60), int(t % 100)}.text();
-        cue.Description = QStringLiteral("Cue %1 comet, red and gold, with crackling tail: ")
-                              .arg(r, 4, 10, QLatin1Char('0'))
-                              .leftJustified(64, u'x', true);
-    }
-    int cue = 1;
-    for (int s = 1; s <= MaxSlaves; ++s) {
-        for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
-            show->ics.cell(s, c) =
-                QString::number(cue) + QStringLiteral("-") + QString::number(cue % 10 + 1);
-    }
-    return show;
-}
+using bench::fullShow;
 
 void BM_SaveFullShow(benchmark::State& state) {
     QTemporaryDir dir;

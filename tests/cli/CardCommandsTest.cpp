@@ -1,11 +1,11 @@
 // zynctl card-image and card-write: the image file, and the write onto an
 // emulated card file.
+#include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 #include "settings/ProgramDirectory.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,23 +15,11 @@ using namespace zyn;
 
 namespace {
 
-struct Result {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = test::CliResult;
 
 class CardCommands : public testing::Test {
 protected:
-    Result run(const QStringList& arguments) {
-        QBuffer out;
-        QBuffer err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        return {status, out.data(), err.data()};
-    }
+    Result run(const QStringList& arguments) { return test::runZynCtl(arguments, m_dir.path()); }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 

@@ -1,8 +1,8 @@
+#include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,14 +14,10 @@ namespace {
 class ImportCommand : public testing::Test {
 protected:
     int run(const QStringList& arguments) {
-        QBuffer out, err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        m_out = out.data();
-        m_err = err.data();
-        return status;
+        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+        m_out = result.out;
+        m_err = result.err;
+        return result.status;
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }

@@ -1,12 +1,12 @@
 // zynctl report: a project's channel list or time list as text, workbook or
 // PDF, run in-process.
+#include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
 #include "fakes/GuiApplication.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 #include "platform/spreadsheet/LocalSpreadsheetEngine.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,14 +30,9 @@ protected:
     }
 
     int run(const QStringList& arguments) {
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        m_err.setData({});
-        m_err.open(QIODevice::WriteOnly);
-        ZynCtl tool(out, m_err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        m_err.close();
-        return status;
+        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+        m_err = result.err;
+        return result.status;
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -48,12 +43,12 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QBuffer m_err;
+    QByteArray m_err;
 };
 
 TEST_F(ReportCommand, WritesEachKindOfOutput) {
     ASSERT_EQ(run({"report", "times", path("show.zyn"), "-o", path("t.XLT")}), ZynCtl::Success)
-        << m_err.data().toStdString();
+        << m_err.toStdString();
     const QList<QByteArray> lines = readFile("t.XLT").split('\n');
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[2], QDir::toNativeSeparators(path("show.zyn")).toUtf8() + "\r");
@@ -93,9 +88,9 @@ TEST_F(ReportCommand, RefusesWhatItCannotDo) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         EXPECT_EQ(run(c.arguments), c.status);
-        EXPECT_TRUE(m_err.data().contains(c.mentions)) << m_err.data().toStdString();
+        EXPECT_TRUE(m_err.contains(c.mentions)) << m_err.toStdString();
         if (c.status == ZynCtl::Failure) {
-            EXPECT_EQ(m_err.data().count('\n'), 1);
+            EXPECT_EQ(m_err.count('\n'), 1);
         }
     }
     EXPECT_FALSE(QFile::exists(path("t.pdf")));

@@ -1,3 +1,4 @@
+#include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
 #include "editor/CueSort.h"
 #include "editor/EditContext.h"
@@ -8,7 +9,6 @@
 #include "show/Show.h"
 #include "show/ShowJson.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,14 +45,10 @@ const QByteArray UnsortedShow = R"({
 class SortCommand : public ::testing::Test {
 protected:
     int run(const QStringList& arguments) {
-        QBuffer out, err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        m_out = out.data();
-        m_err = err.data();
-        return status;
+        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+        m_out = result.out;
+        m_err = result.err;
+        return result.status;
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 

@@ -1,12 +1,12 @@
 // zynctl table and transfer: the table file, and the transfer to an emulated
 // controller on a pseudo-terminal.
+#include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
 #include "fakes/ControllerEmulator.h"
 #include "fakes/CoreApplicationScope.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,23 +17,11 @@ using Emulator = test::ControllerEmulator;
 
 namespace {
 
-struct Result {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = test::CliResult;
 
 class TransferCommands : public ::testing::Test {
 protected:
-    Result run(const QStringList& arguments) {
-        QBuffer out;
-        QBuffer err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        return {status, out.data(), err.data()};
-    }
+    Result run(const QStringList& arguments) { return test::runZynCtl(arguments, m_dir.path()); }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 

@@ -1,9 +1,9 @@
 #include "cli/ZynCtl.h"
 
+#include "ZynCtlRun.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,24 +13,11 @@ using namespace zyn;
 
 namespace {
 
-struct Result {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = test::CliResult;
 
 class ZynCtlRun : public ::testing::Test {
 protected:
-    Result run(const QStringList& arguments) {
-        QBuffer out;
-        QBuffer err;
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        // The build tree's bin/ is a portable program directory with languages.
-        ZynCtl tool(out, err, QDir(test::builtLanguageDir()).filePath(".."), m_dir.path());
-        const int status = tool.run(arguments);
-        return {status, out.data(), err.data()};
-    }
+    Result run(const QStringList& arguments) { return test::runZynCtl(arguments, m_dir.path()); }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 

@@ -1,16 +1,11 @@
 #include "CueGridModel.h"
 
-#include "GridStyle.h"
-#include "shell/IconSet.h"
 #include "show/CueTable.h"
-
-#include <QBrush>
 
 namespace zyn {
 
 CueGridModel::CueGridModel(const CueTable& cues, QObject* parent)
-    : QAbstractTableModel(parent), m_cues(cues), m_zebra(QBrush(GridStyle::zebra())),
-      m_marker(IconSet::rowMarker()) {}
+    : MarkedRowModel(parent), m_cues(cues) {}
 
 int CueGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : CueTable::rowCount();
@@ -26,7 +21,7 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return index.column() == TimeColumn ? cue.TimeText : cue.Description;
     case Qt::BackgroundRole:
-        return (index.row() + 1) % 2 == 0 ? m_zebra : QVariant();
+        return rowBackground(index.row());
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -46,7 +41,7 @@ QVariant CueGridModel::headerData(int section, Qt::Orientation orientation, int 
     case Qt::DisplayRole:
         return m_cues.row(section + 1).CueNumber;
     case Qt::DecorationRole:
-        return section == m_markerRow ? m_marker : QVariant();
+        return headerMarker(section);
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
@@ -62,17 +57,6 @@ void CueGridModel::setHeaders(const QString& time, const QString& description) {
     m_headers[TimeColumn] = time;
     m_headers[DescriptionColumn] = description;
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-}
-
-void CueGridModel::setMarkerRow(int row) {
-    if (row == m_markerRow)
-        return;
-    const int previous = m_markerRow;
-    m_markerRow = row;
-    if (previous >= 0)
-        emit headerDataChanged(Qt::Vertical, previous, previous);
-    if (row >= 0)
-        emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 void CueGridModel::cuesChanged(int firstCue, int lastCue) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QVariant>
+#include "MarkedRowModel.h"
 
 namespace zyn {
 
@@ -12,7 +11,7 @@ class CueTable;
 // marker are the vertical header, which stays in place when the grid scrolls
 // sideways. The model reads the table directly: there is no copy to keep in
 // step, only ranges to announce after a change.
-class CueGridModel : public QAbstractTableModel {
+class CueGridModel : public MarkedRowModel {
     Q_OBJECT
 
 public:
@@ -27,9 +26,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void setHeaders(const QString& time, const QString& description);
-    // The row (0-based) whose header shows the marker; -1 for none.
-    void setMarkerRow(int row);
-    int markerRow() const { return m_markerRow; }
 
     // Announces changed cue rows (1-based, inclusive) or the whole table.
     void cuesChanged(int firstCue, int lastCue);
@@ -38,9 +34,6 @@ public:
 private:
     const CueTable& m_cues;
     QString m_headers[ColumnCount];
-    int m_markerRow = -1;
-    QVariant m_zebra;
-    QVariant m_marker;
 };
 
 } // namespace zyn

@@ -1,16 +1,11 @@
 #include "IcGridModel.h"
 
-#include "GridStyle.h"
-#include "shell/IconSet.h"
 #include "show/IcTable.h"
-
-#include <QBrush>
 
 namespace zyn {
 
 IcGridModel::IcGridModel(const IcTable& ics, QObject* parent)
-    : QAbstractTableModel(parent), m_ics(ics), m_zebra(QBrush(GridStyle::zebra())),
-      m_marker(IconSet::rowMarker()) {}
+    : MarkedRowModel(parent), m_ics(ics) {}
 
 int IcGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : MaxSlaves;
@@ -25,7 +20,7 @@ QVariant IcGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return m_ics.cell(index.row() + 1, index.column() + 1);
     case Qt::BackgroundRole:
-        return (index.row() + 1) % 2 == 0 ? m_zebra : QVariant();
+        return rowBackground(index.row());
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignCenter);
     default:
@@ -42,7 +37,7 @@ QVariant IcGridModel::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::DisplayRole)
         return QString::number(section + 1);
     if (role == Qt::DecorationRole)
-        return section == m_markerRow ? m_marker : QVariant();
+        return headerMarker(section);
     return {};
 }
 
@@ -53,17 +48,6 @@ Qt::ItemFlags IcGridModel::flags(const QModelIndex&) const {
 void IcGridModel::setChannelWord(const QString& word) {
     m_channelWord = word;
     emit headerDataChanged(Qt::Horizontal, 0, ChannelsPerSlave - 1);
-}
-
-void IcGridModel::setMarkerRow(int row) {
-    if (row == m_markerRow)
-        return;
-    const int previous = m_markerRow;
-    m_markerRow = row;
-    if (previous >= 0)
-        emit headerDataChanged(Qt::Vertical, previous, previous);
-    if (row >= 0)
-        emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 void IcGridModel::cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QVariant>
+#include "MarkedRowModel.h"
 
 namespace zyn {
 
@@ -10,7 +9,7 @@ class IcTable;
 // MSHFlexGrid_Slave: the channel table as a grid. Row i is slave module i + 1,
 // column j is channel j + 1. The module numbers and the row marker are the
 // vertical header, so they stay in view when the channels scroll sideways.
-class IcGridModel : public QAbstractTableModel {
+class IcGridModel : public MarkedRowModel {
     Q_OBJECT
 
 public:
@@ -24,8 +23,6 @@ public:
 
     // The channel heading: the word, a blank and the channel number.
     void setChannelWord(const QString& word);
-    void setMarkerRow(int row);
-    int markerRow() const { return m_markerRow; }
 
     // Announces changed cells (1-based slaves and channels, inclusive).
     void cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel);
@@ -34,9 +31,6 @@ public:
 private:
     const IcTable& m_ics;
     QString m_channelWord;
-    int m_markerRow = -1;
-    QVariant m_zebra;
-    QVariant m_marker;
 };
 
 } // namespace zyn
