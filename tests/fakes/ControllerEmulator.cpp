@@ -9,6 +9,7 @@
 #include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zyn::test {
 
@@ -19,11 +20,27 @@ constexpr int TimeUnits = 3210;   // header unit and time entries, zero entries
 constexpr int RecordUnits = 3210; // cue and key records
 constexpr int AcknowledgedUnits = TimeUnits + RecordUnits;
 
+using Clock = std::chrono::steady_clock;
+
+// A paced reply is waited for with the system's timer until this long before
+// it is due, and spun from there: timers wake tens of microseconds late, and
+// more so in a virtual machine, which would hold every reply past its moment.
+constexpr auto SpinMargin = std::chrono::microseconds(150);
+constexpr int CrossingRounds = 200;
+constexpr int CrossingTimeoutMs = 1000;
+const auto ByteTime = std::chrono::duration_cast<Clock::duration>(
+    std::chrono::duration<double>(ControllerEmulator::ByteSeconds));
+
 QByteArray replyBytes(int count) {
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
         bytes.append(char(i));
     return bytes;
+}
+
+bool awaitReadable(int fd) {
+    pollfd ready{fd, POLLIN, 0};
+    return ::poll(&ready, 1, CrossingTimeoutMs) == 1 && (ready.revents & POLLIN);
 }
 
 void writeAll(int fd, const QByteArray& bytes) {
@@ -67,6 +84,8 @@ ControllerEmulator::ControllerEmulator(Behaviour behaviour) : m_behaviour(behavi
     }
     m_master = master;
     m_devicePath = QString::fromLocal8Bit(name);
+    if (m_behaviour.lineTiming)
+        measureCrossing();
     m_thread = std::thread([this] { run(); });
 }
 
@@ -87,36 +106,94 @@ QByteArray ControllerEmulator::received() const {
     return m_received;
 }
 
-void ControllerEmulator::run() {
-    // Replies held for the line time must leave when due, not up to 50 µs late.
-    ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
-    char buffer[4096];
-    for (;;) {
-        timespec wait{};
-        timespec* timeout = nullptr;
-        if (!m_pending.isEmpty()) {
-            const auto left = m_due - Clock::now();
-            if (left <= Clock::duration::zero()) {
-                sendDue();
-                continue;
-            }
-            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
-            wait.tv_sec = time_t(ns / 1000000000);
-            wait.tv_nsec = long(ns % 1000000000);
-            timeout = &wait;
+// The pty's fastest crossing each way, before the program can open it: a
+// helper thread answers on the master each byte this thread writes on the
+// slave, as the emulator answers the program. The sum of the two minima is no
+// more than the crossings of any one exchange. A crossing stands inside a
+// byte's own time on the line, so no more than that is ever counted.
+void ControllerEmulator::measureCrossing() {
+    std::vector<Clock::time_point> sent(CrossingRounds), echoed(CrossingRounds),
+        returned(CrossingRounds);
+    std::thread echo([&] {
+        char byte = 0;
+        for (int i = 0; i < CrossingRounds && awaitReadable(m_master); ++i) {
+            if (::read(m_master, &byte, 1) != 1)
+                return;
+            echoed[i] = Clock::now();
+            if (::write(m_master, &byte, 1) != 1)
+                return;
         }
-        pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
-        const int ready = ::ppoll(fds, 2, timeout, nullptr);
-        if (ready < 0 && errno != EINTR)
-            return;
-        if (fds[1].revents != 0)
-            return;
-        if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n > 0)
-                take(buffer, n);
-        }
+    });
+    int rounds = 0;
+    for (char byte = 0; rounds < CrossingRounds; ++rounds) {
+        sent[rounds] = Clock::now();
+        if (::write(m_slave, &byte, 1) != 1 || !awaitReadable(m_slave) ||
+            ::read(m_slave, &byte, 1) != 1)
+            break;
+        returned[rounds] = Clock::now();
     }
+    echo.join();
+    if (rounds < CrossingRounds)
+        return; // the pty misbehaves: nothing is counted inside the line time
+    auto there = Clock::duration::max();
+    auto back = Clock::duration::max();
+    for (int i = 0; i < rounds; ++i) {
+        there = std::min(there, echoed[i] - sent[i]);
+        back = std::min(back, returned[i] - echoed[i]);
+    }
+    m_crossing =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::min(there + back, ByteTime));
+}
+
+void ControllerEmulator::run() {
+    // A held reply is spun for only the last stretch; the timer must not add
+    // its default slack of 50 µs before that.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+    for (;;) {
+        if (m_pending.isEmpty()) {
+            if (!waitForInput(std::nullopt))
+                return;
+            continue;
+        }
+        const Clock::time_point wakeAt = m_due - SpinMargin;
+        if (Clock::now() < wakeAt) {
+            if (!waitForInput(wakeAt))
+                return;
+            continue;
+        }
+        spinUntil(m_due);
+        sendDue();
+    }
+}
+
+// Waits for bytes from the program, at most until the given moment, and takes
+// them; false when the emulator is to stop.
+bool ControllerEmulator::waitForInput(std::optional<Clock::time_point> until) {
+    timespec wait{};
+    timespec* timeout = nullptr;
+    if (until) {
+        const auto left = std::max(*until - Clock::now(), Clock::duration::zero());
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        wait.tv_sec = time_t(ns / 1000000000);
+        wait.tv_nsec = long(ns % 1000000000);
+        timeout = &wait;
+    }
+    pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+    const int ready = ::ppoll(fds, 2, timeout, nullptr);
+    if ((ready < 0 && errno != EINTR) || fds[1].revents != 0)
+        return false;
+    if (fds[0].revents & POLLIN) {
+        char buffer[4096];
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n > 0)
+            take(buffer, n);
+    }
+    return true;
+}
+
+void ControllerEmulator::spinUntil(Clock::time_point due) const {
+    while (Clock::now() < due)
+        std::this_thread::yield();
 }
 
 void ControllerEmulator::take(const char* data, qsizetype size) {
@@ -127,7 +204,7 @@ void ControllerEmulator::take(const char* data, qsizetype size) {
     for (qsizetype i = 0; i < size; ++i) {
         if (!m_exchangeOpen) {
             m_exchangeOpen = true;
-            m_exchangeStart = Clock::now();
+            m_exchangeStart = Clock::now() - m_crossing;
             m_exchangeBytes = 0;
         }
         ++m_exchangeBytes;
@@ -207,7 +284,9 @@ void ControllerEmulator::reply(QByteArray bytes) {
     }
     const auto lineTime =
         std::chrono::duration<double>(double(m_exchangeBytes + bytes.size()) * ByteSeconds);
-    m_due = m_exchangeStart + std::chrono::duration_cast<Clock::duration>(lineTime);
+    // Never before the bytes it answers have arrived, which is now.
+    m_due = std::max(Clock::now(),
+                     m_exchangeStart + std::chrono::duration_cast<Clock::duration>(lineTime));
     m_pending = std::move(bytes);
 }
 

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -149,6 +150,21 @@ TEST_F(SerialTransfer, AFaultyAcknowledgementEndsTheTransferAndNothingMoreIsSent
             expected += table.units()[std::size_t(u)].bytes;
         EXPECT_TRUE(settled(controller) == expected);
     }
+}
+
+// The paced benchmark counts everything beyond the line time against the
+// program; a controller that answered sooner than the line allows would hide
+// the program's own time in it.
+TEST_F(SerialTransfer, APacedControllerNeverAnswersSoonerThanTheLine) {
+    constexpr int LastUnit = 300; // refused, which ends the run early
+    Emulator controller({.faultyUnit = LastUnit, .lineTiming = true});
+    ASSERT_TRUE(controller.isReady());
+    const RunResult run = transfer({controller.devicePath()});
+    ASSERT_EQ(run.outcome, Outcome::Failed);
+    qsizetype bytes = ReadRequest.size() + ControllerSession::ReplySize;
+    for (int u = 0; u < LastUnit; ++u)
+        bytes += table.units()[std::size_t(u)].bytes.size() + 1;
+    EXPECT_GE(double(run.milliseconds), std::floor(double(bytes) * Emulator::ByteSeconds * 1e3));
 }
 
 TEST_F(SerialTransfer, AWrongOrShortFinalAcknowledgementIsFailure) {
