@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -63,6 +64,27 @@ int address(const QByteArray& apdu) {
     return (quint8(apdu[2]) << 8) | quint8(apdu[3]);
 }
 
+// Asks until the reader shows the wanted status or the time is up; pcscd
+// polls the virtual reader every 400 ms, so a short interval only costs
+// requests the service answers from memory.
+bool awaitStatus(const VpcdMemoryCard::ReaderStatus& status, const QString& wanted, int timeoutMs,
+                 QString* error) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    QString last = status();
+    while (last != wanted) {
+        if (Clock::now() >= deadline) {
+            *error = QStringLiteral("the reader shows \"%1\", not \"%2\", after %3 ms")
+                         .arg(last, wanted)
+                         .arg(timeoutMs);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        last = status();
+    }
+    return true;
+}
+
 } // namespace
 
 VpcdMemoryCard::VpcdMemoryCard(int size) : m_memory(size, char(0xFF)) {}
@@ -82,8 +104,15 @@ QByteArray VpcdMemoryCard::answerToReset() {
     return atr;
 }
 
-bool VpcdMemoryCard::insert(QString* error, quint16 port) {
+bool VpcdMemoryCard::insert(const ReaderStatus& status, QString* error, int timeoutMs,
+                            quint16 port) {
     remove();
+    return awaitStatus(status, QStringLiteral("absent"), timeoutMs, error) &&
+           connectToReader(port, error) &&
+           awaitStatus(status, QStringLiteral("active"), timeoutMs, error);
+}
+
+bool VpcdMemoryCard::connectToReader(quint16 port, QString* error) {
     const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
