@@ -1,12 +1,14 @@
 #include "ProgramDirectory.h"
 
 #include "LanguageFile.h"
+#include "show/AtomicFile.h"
 #include "show/ConfigFile.h"
 #include "show/RecentFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace zyn {
 
@@ -16,9 +18,14 @@ constexpr QLatin1StringView LanguageFolder{"Language"};
 constexpr QLatin1StringView ProjectsFolder{"Projects"};
 constexpr QLatin1StringView SharedLanguageFolder{"../share/zynk5/Language"};
 
-QByteArray contentOf(const QString& path) {
+std::optional<QByteArray> contentOf(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return content;
 }
 
 } // namespace
@@ -55,14 +62,15 @@ bool ProgramDirectory::prepare(const QString& bundledLanguageDir, QString* error
         return true;
     // The bundled languages are the program's own: a copy that differs is
     // from an older version and is replaced; other languages are left alone.
+    // A copy that cannot be replaced (a full disk) stays as it was, so the
+    // program still starts in that language.
     const QStringList names =
         source.entryList({QStringLiteral("*") + LanguageFile::Extension}, QDir::Files);
     for (const QString& name : names) {
-        const QByteArray bundled = contentOf(source.filePath(name));
-        if (contentOf(target.filePath(name)) == bundled)
+        const std::optional<QByteArray> bundled = contentOf(source.filePath(name));
+        if (!bundled || contentOf(target.filePath(name)) == bundled)
             continue;
-        QFile::remove(target.filePath(name));
-        QFile::copy(source.filePath(name), target.filePath(name));
+        AtomicFile::save(target.filePath(name), *bundled);
     }
     return true;
 }

@@ -42,7 +42,11 @@ FileError save(const QString& path, QByteArrayView bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeError(path, file);
-    if (!writeAll(file, bytes)) {
+    // The last bytes wait in the device's buffer; a disk that fills up while
+    // they are flushed must fail the save here, since the commit that closes
+    // the file does not look at the flush and would replace the target with
+    // a short file.
+    if (!writeAll(file, bytes) || !file.flush()) {
         FileError error = writeError(path, file);
         file.cancelWriting();
         return error;

@@ -7,6 +7,7 @@
 #include "show/CueTable.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,30 @@ TEST(LanguageLoading, AMissingLanguageFallsBackToEnglish) {
     EXPECT_TRUE(loaded.failed);
     EXPECT_EQ(loaded.texts.count(), 0);
     EXPECT_EQ(loaded.texts.text(224), "");
+}
+
+TEST(LanguageLoading, ADamagedFileNeverFailsAndAnOversizedOneFallsBackToEnglish) {
+    QTemporaryDir dir;
+    writeLanguage(dir.path(), "English", numberedTexts(5, "en"));
+    const QString german = QDir(dir.path()).filePath("Deutsch.lan");
+    QRandomGenerator random(20251205);
+    for (int round = 0; round < 50; ++round) {
+        QByteArray garbage(random.bounded(1, 3000), Qt::Uninitialized);
+        for (char& byte : garbage)
+            byte = char(random.bounded(256));
+        ASSERT_TRUE(AtomicFile::save(german, garbage).ok());
+        const LanguageLoader::Loaded loaded = LanguageLoader::load(dir.path(), "Deutsch");
+        EXPECT_EQ(loaded.languageName, "Deutsch");
+        EXPECT_FALSE(loaded.fellBack);
+        EXPECT_EQ(loaded.texts.text(0), "");
+        EXPECT_EQ(loaded.texts.text(999), ""); // a number the file lacks
+    }
+
+    QFile oversized(german);
+    ASSERT_TRUE(oversized.resize(16 * 1024 * 1024 + 1));
+    const LanguageLoader::Loaded loaded = LanguageLoader::load(dir.path(), "Deutsch");
+    EXPECT_TRUE(loaded.fellBack);
+    EXPECT_EQ(loaded.texts.text(5), "en5");
 }
 
 TEST(LanguageLoading, DirReadFilesListsOnlyLanguageFiles) {

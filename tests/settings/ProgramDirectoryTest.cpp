@@ -1,5 +1,6 @@
 #include "settings/ProgramDirectory.h"
 
+#include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
 
 #include <QDir>
@@ -73,6 +74,26 @@ TEST(ProgramDirectoryPreparation, SeedsTheBundledLanguagesAndLeavesOthersAlone) 
     EXPECT_EQ(readFile(languages.filePath("Custom.lan")), "mine");
     EXPECT_EQ(home.configPath(), dir.filePath("home/ZYN600.cfg"));
     EXPECT_EQ(home.recentFilesPath(), dir.filePath("home/ZYNFiles.ini"));
+}
+
+TEST(ProgramDirectoryPreparation, ALanguageThatCannotBeReplacedKeepsItsOlderCopyWhole) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    dir.mkpath("bundle");
+    writeFile(dir.filePath("bundle/English.lan"), "a newer english, longer than the disk has room");
+    const ProgramDirectory home(dir.filePath("home"));
+    QDir().mkpath(home.languageDirectory());
+    writeFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english");
+
+    QString error;
+    {
+        const test::FileSizeLimit fullDisk(16);
+        if (!fullDisk.active())
+            GTEST_SKIP() << "the file size limit cannot be lowered here";
+        EXPECT_TRUE(home.prepare(dir.filePath("bundle"), &error)) << error.toStdString();
+    }
+    EXPECT_EQ(readFile(QDir(home.languageDirectory()).filePath("English.lan")), "old english");
+    EXPECT_EQ(QDir(home.languageDirectory()).entryList(QDir::Files), QStringList{"English.lan"});
 }
 
 TEST(ProgramDirectoryPreparation, AFolderThatCannotBeMadeIsReported) {

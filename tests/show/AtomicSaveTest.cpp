@@ -1,13 +1,13 @@
 #include "fakes/FailingDevice.h"
+#include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/WriteFailures.h"
 #include "show/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace zyn;
 
@@ -97,50 +97,23 @@ TEST(AtomicSave, ReadOnlyFolderKeepsThePreviousFile) {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     } unlock{locked};
+    test::openToEveryone(dir.path());
+    FileError error;
     {
+        const test::WithoutRootRights unprivileged;
+        if (!unprivileged.ok())
+            GTEST_SKIP() << "the test cannot give up root's rights";
         QFile probe(locked + "/probe");
         if (probe.open(QIODevice::WriteOnly)) {
             probe.remove();
-            GTEST_SKIP() << "folder permissions are not enforced for this user (root?)";
+            GTEST_SKIP() << "folder permissions are not enforced here";
         }
+        error = AtomicFile::save(path, "replacement");
     }
-
-    expectCannotWrite(AtomicFile::save(path, "replacement"), path);
+    expectCannotWrite(error, path);
     EXPECT_EQ(contentOf(path), previous);
     EXPECT_EQ(entriesOf(locked), QStringList{"ZYNFiles.ini"});
 }
-
-// Lowers the largest file this process may write, as a full disk would stop
-// the write part-way; writes beyond it fail with EFBIG instead of a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        if (getrlimit(RLIMIT_FSIZE, &m_previous) != 0 ||
-            (m_previous.rlim_max != RLIM_INFINITY && m_previous.rlim_max < bytes))
-            return;
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-        if (!m_active)
-            std::signal(SIGXFSZ, m_previousHandler);
-    }
-    ~FileSizeLimit() {
-        if (!m_active)
-            return;
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int) = SIG_DFL;
-    bool m_active = false;
-};
 
 TEST(AtomicSave, WriteStoppedPartWayKeepsThePreviousFile) {
     QTemporaryDir dir;
@@ -153,7 +126,7 @@ TEST(AtomicSave, WriteStoppedPartWayKeepsThePreviousFile) {
 
     FileError error;
     {
-        FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         if (!limit.active())
             GTEST_SKIP() << "the file size limit cannot be lowered here";
         error = AtomicFile::save(path, replacement);

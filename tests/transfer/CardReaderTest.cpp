@@ -1,6 +1,8 @@
 // The reader layer without hardware: the command texts, the emulated card
 // file, the card type from the answer to reset and the choice of reader.
+#include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/WriteFailures.h"
 #include "platform/EmulatedCardReader.h"
 #include "platform/pcsc/CardAtr.h"
 #include "platform/pcsc/CardReaderChoice.h"
@@ -144,12 +146,26 @@ TEST_F(EmulatedCard, IsAnActiveMemoryCard) {
 
 TEST_F(EmulatedCard, AWriteProtectedFileIsACardThatFailsEveryWrite) {
     ASSERT_TRUE(reader.command("Card,MemWrite,0,1", QByteArray("a")).ok());
-    QFile::setPermissions(cardPath(), QFileDevice::ReadOwner);
-    if (QFile(cardPath()).open(QIODevice::ReadWrite))
+    test::openToEveryone(m_dir.path());
+    QFile::setPermissions(cardPath(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    const test::WithoutRootRights unprivileged;
+    if (!unprivileged.ok() || QFile(cardPath()).open(QIODevice::ReadWrite))
         GTEST_SKIP() << "this user can write read-only files";
     EXPECT_EQ(reader.command("Card,MemWrite,0,1", QByteArray("b")).status,
               CardStatus::MemoryFailure);
     EXPECT_EQ(reader.command("Card,MemRead,0,1").bytes, "a");
+}
+
+TEST_F(EmulatedCard, ABlankCardThatCannotBeMadeIsNoCardAndLeavesNoFile) {
+    CardReply reply;
+    {
+        const test::FileSizeLimit fullDisk(1024);
+        if (!fullDisk.active())
+            GTEST_SKIP() << "the file size limit cannot be lowered here";
+        reply = reader.command("Card,MemWrite,0,1", QByteArray("a"));
+    }
+    EXPECT_EQ(reply.status, CardStatus::NoSmartcard);
+    EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
 }
 
 TEST(EmulatedCardPlace, AFolderThatIsGoneMeansNoCard) {

@@ -2,15 +2,14 @@
 // choose from.
 #include "transfer/DriveExport.h"
 
+#include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
 #include "transfer/VolumeList.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace zyn;
 
@@ -64,38 +63,13 @@ TEST(DriveExport, AnUnwritableTargetIsReportedAndLeavesNoFile) {
     EXPECT_EQ(entriesOf(dir.filePath("taken")), QStringList{"ZYN600TE.BIN"});
 }
 
-// The largest file this process may write, lowered the way a full medium
-// stops a write part-way; writes beyond it fail instead of raising a signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        if (getrlimit(RLIMIT_FSIZE, &m_previous) != 0 || m_previous.rlim_max < bytes)
-            return;
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_previous;
-        lowered.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit() {
-        if (m_active)
-            setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_previous{};
-    void (*m_handler)(int) = SIG_DFL;
-    bool m_active = false;
-};
-
 TEST(DriveExport, AFullMediumKeepsThePreviousFileWholeAndLeavesNoTemporaryFile) {
     QTemporaryDir volume;
     const QByteArray previous = pattern(1000, 5);
     ASSERT_TRUE(DriveExport::writeToVolume(volume.path(), previous).ok());
     FileError error;
     {
-        FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         if (!limit.active())
             GTEST_SKIP() << "the file size limit cannot be lowered";
         error = DriveExport::writeToVolume(volume.path(), pattern(32121, 1));
