@@ -59,7 +59,10 @@ private:
                              const QString& what) {
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (!allowed.contains(it.key()))
-                return QStringLiteral("unknown key \"%1\" in %2").arg(it.key(), what);
+                // Quoted as JSON writes it, so that a key holding a line end
+                // cannot break the refusal's one line.
+                return QStringLiteral("unknown key %1 in %2")
+                    .arg(QString::fromUtf8(jsonString(it.key())), what);
         }
         return {};
     }

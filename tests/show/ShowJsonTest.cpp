@@ -108,6 +108,7 @@ TEST(ShowJson, RefusesWhatAProjectCannotHoldAndLeavesAnEmptyShow) {
         {"{\"cues\": [{\"row\": 2}, {\"row\": 2}]}", "listed twice"},
         {"{\"cues\": [{\"row\": 2, \"time\": 5}]}", "string"},
         {"{\"cues\": [{\"row\": 2, \"tme\": \"x\"}]}", "unknown key \"tme\""},
+        {"{\"co\nlour\": 1}", "unknown key \"co\\u000alour\""},
         {"{\"cues\": [{\"row\": 2, \"description\": \"\\u4e2d\"}]}", "U+4e2d"},
         {"{\"cues\": [{\"row\": 2, \"description\": \"a\\tb\"}]}", "U+0009"},
         {"{\"channels\": [{\"slave\": 201, \"channel\": 1, \"cell\": \"1\"}]}", "slave"},

@@ -2,17 +2,16 @@
 
 #include "platform/SpreadsheetEngine.h"
 
+#include <QHash>
+
 namespace zyn {
 
-// An .xls workbook (the binary format of the BIFF family). The library gives
-// times only as text rounded to whole seconds and formula cells not at all:
-// such cells read as "h:mm:ss" and "" respectively.
+// An .xls workbook (the binary format of the BIFF family), its first sheet
+// read whole when it is opened, in a child process (see XlsSheetPipe). The
+// library gives times only as text rounded to whole seconds and formula
+// cells not at all: such cells read as "h:mm:ss" and "" respectively.
 class FreexlWorkbook : public Workbook {
 public:
-    ~FreexlWorkbook() override;
-    FreexlWorkbook(const FreexlWorkbook&) = delete;
-    FreexlWorkbook& operator=(const FreexlWorkbook&) = delete;
-
     static SpreadsheetEngine::Opened load(const QString& path);
 
     QString cellText(QStringView cellName) const override;
@@ -20,9 +19,7 @@ public:
 private:
     FreexlWorkbook() = default;
 
-    const void* m_handle = nullptr;
-    unsigned int m_rows = 0;
-    unsigned short m_columns = 0;
+    QHash<quint64, QString> m_cells;
 };
 
 } // namespace zyn

@@ -2,6 +2,7 @@
 
 #include "FreexlWorkbook.h"
 #include "OrcusWorkbook.h"
+#include "ZipDirectory.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,8 @@ SpreadsheetEngine::Opened failed(WorkbookError::Kind kind, const QString& detail
 }
 
 SpreadsheetEngine::Opened openArchive(const QByteArray& bytes) {
+    if (const QString oversized = ZipDirectory::checkSizes(bytes); !oversized.isEmpty())
+        return failed(WorkbookError::Kind::Damaged, oversized);
     orcus::format_t format = orcus::format_t::unknown;
     try {
         format = orcus::detect(reinterpret_cast<const unsigned char*>(bytes.constData()),

@@ -1,0 +1,34 @@
+// The show JSON reader on arbitrary bytes. A refused JSON leaves a new empty
+// show; an accepted one gives back the same show, and the same JSON, when
+// written and read again.
+
+#include "FuzzSupport.h"
+#include "show/Show.h"
+#include "show/ShowJson.h"
+
+using namespace zyn;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const StopLabels labels = fuzz::languageLabels();
+    static const Show empty;
+    static Show show;
+    static Show reread;
+    const fuzz::ShowReset resetShow(show);
+    const fuzz::ShowReset resetReread(reread);
+
+    // What the reader must replace.
+    show.state.ShowMode = ManualShow;
+    show.cues.row(MaxCues).TimeText = QStringLiteral("00:00:01:00");
+    show.ics.cell(1, 1) = QStringLiteral("1");
+    const QString error = ShowJson::read(fuzz::bytesOf(data, size), labels, show);
+    if (!error.isEmpty()) {
+        fuzz::check(!error.contains(u'\n'), "a refusal is one line");
+        fuzz::check(fuzz::sameShow(show, empty), "a refused JSON leaves a new empty show");
+        return 0;
+    }
+    const QByteArray json = ShowJson::write(show, labels);
+    fuzz::check(ShowJson::read(json, labels, reread).isEmpty(), "written JSON reads back");
+    fuzz::check(fuzz::sameShow(show, reread), "written JSON gives back its show");
+    fuzz::check(ShowJson::write(reread, labels) == json, "written JSON is written the same");
+    return 0;
+}

@@ -1,0 +1,168 @@
+// What stands between a damaged workbook and the libraries that read it: the
+// zip directory's sizes checked before the archive reader trusts them, and the
+// stream through which the .xls reader's child process hands over its sheet.
+#include "fakes/QtPrinters.h"
+#include "fakes/TestPaths.h"
+#include "platform/spreadsheet/XlsSheetPipe.h"
+#include "platform/spreadsheet/ZipDirectory.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace zyn {
+namespace {
+
+// Central-directory entries and the end record, nothing else: the check
+// reads only these.
+class ZipBuilder {
+public:
+    ZipBuilder& entry(quint32 packed, quint32 unpacked, const QByteArray& extra = {}) {
+        QByteArray header("PK\x01\x02", 4);
+        header.append(16, '\0');
+        append32(header, packed);
+        append32(header, unpacked);
+        append16(header, 1); // name length
+        append16(header, quint16(extra.size()));
+        append16(header, 0); // comment length
+        header.append(12, '\0');
+        header.append('x');
+        header.append(extra);
+        m_directory.append(header);
+        ++m_entries;
+        return *this;
+    }
+
+    QByteArray bytes(int padding = 0) const {
+        QByteArray archive(padding, 'p');
+        const quint32 directoryAt = quint32(archive.size());
+        archive.append(m_directory);
+        archive.append("PK\x05\x06", 4);
+        archive.append(4, '\0');
+        append16(archive, m_entries);
+        append16(archive, m_entries);
+        append32(archive, quint32(m_directory.size()));
+        append32(archive, directoryAt);
+        append16(archive, 0);
+        return archive;
+    }
+
+    static QByteArray zip64Extra(quint64 unpacked, quint64 packed) {
+        QByteArray extra;
+        append16(extra, 0x0001);
+        append16(extra, 16);
+        append64(extra, unpacked);
+        append64(extra, packed);
+        return extra;
+    }
+
+private:
+    static void append16(QByteArray& to, quint16 value) {
+        const quint16 little = qToLittleEndian(value);
+        to.append(reinterpret_cast<const char*>(&little), 2);
+    }
+    static void append32(QByteArray& to, quint32 value) {
+        const quint32 little = qToLittleEndian(value);
+        to.append(reinterpret_cast<const char*>(&little), 4);
+    }
+    static void append64(QByteArray& to, quint64 value) {
+        const quint64 little = qToLittleEndian(value);
+        to.append(reinterpret_cast<const char*>(&little), 8);
+    }
+
+    QByteArray m_directory;
+    quint16 m_entries = 0;
+};
+
+constexpr quint32 Wide = 0xFFFFFFFF;
+constexpr qint64 Limit = 1000;
+
+struct ZipCase {
+    const char* what;
+    QByteArray archive;
+    bool refused;
+};
+
+TEST(ZipDirectorySizes, AreCheckedBeforeTheArchiveReaderTrustsThem) {
+    const ZipCase cases[] = {
+        {"no end record: left to the reader", QByteArray("PK\x03\x04 not a directory"), false},
+        {"sizes within the file and the limit",
+         ZipBuilder().entry(10, 400).entry(20, 600).bytes(40), false},
+        {"more packed bytes than the file holds", ZipBuilder().entry(5000, 10).bytes(), true},
+        {"entries together beyond the limit", ZipBuilder().entry(10, 600).entry(10, 401).bytes(40),
+         true},
+        {"a directory that points outside the file: left to the reader",
+         ZipBuilder().entry(10, 10).bytes().replace(QByteArray("PK\x01\x02", 4), "QQQQ"), false},
+        {"zip64 sizes within the limit",
+         ZipBuilder().entry(Wide, Wide, ZipBuilder::zip64Extra(900, 10)).bytes(), false},
+        {"zip64 unpacked size beyond the limit",
+         ZipBuilder().entry(10, Wide, ZipBuilder::zip64Extra(quint64(1) << 40, 0)).bytes(), true},
+        {"zip64 marker without its extra field", ZipBuilder().entry(10, Wide).bytes(), true},
+        {"zip64 extra field cut short",
+         ZipBuilder().entry(10, Wide, ZipBuilder::zip64Extra(5, 5).first(8)).bytes(), true},
+    };
+    for (const ZipCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(!ZipDirectory::checkSizes(c.archive, Limit).isEmpty(), c.refused)
+            << ZipDirectory::checkSizes(c.archive, Limit).toStdString();
+    }
+}
+
+// The stream the child writes for a real .xls file.
+QByteArray streamOf(const QString& path) {
+    QTemporaryDir dir;
+    const QString streamPath = dir.filePath(QStringLiteral("stream"));
+    const int fd = ::open(QFile::encodeName(streamPath).constData(), O_WRONLY | O_CREAT, 0600);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(XlsSheetPipe::writeSheet(QFile::encodeName(path).constData(), fd), 0);
+    ::close(fd);
+    QFile file(streamPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+using Outcome = XlsSheetPipe::Sheet::Outcome;
+
+TEST(XlsSheetStream, ACompleteStreamGivesTheSheetTheChildReadsAndAnyDamageGivesNothing) {
+    const QString workbook = test::dataDir(QStringLiteral("import/fixed/cues.xls"));
+    const QByteArray stream = streamOf(workbook);
+    const XlsSheetPipe::Sheet decoded = XlsSheetPipe::decode(stream);
+    ASSERT_EQ(decoded.outcome, Outcome::Read) << decoded.detail.toStdString();
+    ASSERT_FALSE(decoded.cells.isEmpty());
+
+    const XlsSheetPipe::Sheet piped = XlsSheetPipe::read(workbook);
+    ASSERT_EQ(piped.outcome, Outcome::Read) << piped.detail.toStdString();
+    EXPECT_EQ(piped.cells, decoded.cells);
+
+    for (qsizetype cut = 0; cut < stream.size(); ++cut)
+        ASSERT_EQ(XlsSheetPipe::decode(stream.first(cut)).outcome, Outcome::Failed) << cut;
+    EXPECT_EQ(XlsSheetPipe::decode(stream + 'x').outcome, Outcome::Failed);
+}
+
+TEST(XlsSheetStream, FilesTheChildCannotReadAreNamedForWhatTheyAre) {
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("plain.xls"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'a'));
+    file.close();
+    const struct {
+        QString path;
+        Outcome outcome;
+    } cases[] = {
+        {text, Outcome::Failed},
+        {dir.filePath(QStringLiteral("missing.xls")), Outcome::Failed},
+    };
+    for (const auto& c : cases) {
+        const XlsSheetPipe::Sheet sheet = XlsSheetPipe::read(c.path);
+        EXPECT_EQ(sheet.outcome, c.outcome) << c.path.toStdString();
+        EXPECT_FALSE(sheet.detail.isEmpty());
+        EXPECT_TRUE(sheet.cells.isEmpty());
+    }
+}
+
+} // namespace
+} // namespace zyn
