@@ -136,6 +136,22 @@ TEST(OdsTimeCells, FollowRepeatedRowsAndCellsOfTheFirstSheetOnly) {
     EXPECT_EQ(cells->text({0, 0}), std::nullopt); // the second sheet's cell
 }
 
+TEST(OdsTimeCells, RepeatsEndAtTheEdgeOfTheSheet) {
+    const QByteArray rows =
+        R"(<table:table-row table:number-rows-repeated="1048575"><table:table-cell/></table:table-row>
+<table:table-row table:number-rows-repeated="3">
+  <table:table-cell table:number-columns-repeated="16383"/>
+  <table:table-cell table:number-columns-repeated="4" office:value-type="time" office:time-value="PT1H"/>
+</table:table-row>)";
+    QString error;
+    const std::optional<OdsDateTimeCells> cells = OdsDateTimeCells::read(content(rows), &error);
+    ASSERT_TRUE(cells) << error.toStdString();
+    QList<CellPosition> listed;
+    cells->forEach([&](CellPosition position, const QString&) { listed.append(position); });
+    const QList<CellPosition> edge{{CellName::MaxRows - 1, CellName::MaxColumns - 1}};
+    EXPECT_EQ(listed, edge);
+}
+
 TEST(OdsTimeCells, RefuseBrokenXmlAndEndlessRepetition) {
     QString error;
     EXPECT_FALSE(OdsDateTimeCells::read("<office:document-content><table", &error));

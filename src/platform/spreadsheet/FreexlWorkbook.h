@@ -1,25 +1,21 @@
 #pragma once
 
+#include "SheetPipe.h"
 #include "platform/SpreadsheetEngine.h"
-
-#include <QHash>
 
 namespace zyn {
 
 // An .xls workbook (the binary format of the BIFF family), its first sheet
-// read whole when it is opened, in a child process (see XlsSheetPipe). The
-// library gives times only as text rounded to whole seconds and formula
-// cells not at all: such cells read as "h:mm:ss" and "" respectively.
-class FreexlWorkbook : public Workbook {
-public:
-    static SpreadsheetEngine::Opened load(const QString& path);
+// read whole in a child process (see SheetPipe). The library gives times
+// only as text rounded to whole seconds and formula cells not at all: such
+// cells read as "h:mm:ss" and "" respectively.
+namespace FreexlWorkbook {
 
-    QString cellText(QStringView cellName) const override;
+SpreadsheetEngine::Opened load(const QString& path);
 
-private:
-    FreexlWorkbook() = default;
+// The child's work: reads the file with the library and writes the first
+// sheet's cells in columns A to Z, or the reason it cannot be read.
+void writeSheet(const QByteArray& encodedPath, SheetPipe::SheetWriter& out);
 
-    QHash<quint64, QString> m_cells;
-};
-
+} // namespace FreexlWorkbook
 } // namespace zyn

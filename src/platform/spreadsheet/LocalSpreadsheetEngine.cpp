@@ -2,11 +2,11 @@
 
 #include "FreexlWorkbook.h"
 #include "OrcusWorkbook.h"
+#include "PipedWorkbook.h"
 #include "ZipDirectory.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <orcus/format_detection.hpp>
 
 namespace zyn {
 
@@ -26,19 +26,8 @@ SpreadsheetEngine::Opened failed(WorkbookError::Kind kind, const QString& detail
 SpreadsheetEngine::Opened openArchive(const QByteArray& bytes) {
     if (const QString oversized = ZipDirectory::checkSizes(bytes); !oversized.isEmpty())
         return failed(WorkbookError::Kind::Damaged, oversized);
-    orcus::format_t format = orcus::format_t::unknown;
-    try {
-        format = orcus::detect(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                               size_t(bytes.size()));
-    } catch (const std::exception& e) {
-        return failed(WorkbookError::Kind::Damaged, QString::fromUtf8(e.what()));
-    }
-    if (format == orcus::format_t::xlsx)
-        return OrcusWorkbook::load(bytes, OrcusWorkbook::Format::Xlsx);
-    if (format == orcus::format_t::ods)
-        return OrcusWorkbook::load(bytes, OrcusWorkbook::Format::Ods);
-    return failed(WorkbookError::Kind::Damaged,
-                  QStringLiteral("a zip archive that holds no readable workbook"));
+    return PipedWorkbook::open(
+        [&bytes](SheetPipe::SheetWriter& out) { OrcusWorkbook::writeSheet(bytes, out); });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 
 namespace zyn {
@@ -109,8 +110,11 @@ std::optional<OdsDateTimeCells> OdsDateTimeCells::read(QByteArrayView contentXml
                     *error = QStringLiteral("too many repeated date or time cells");
                     return std::nullopt;
                 }
-                for (int r = row; r < row + rowRepeat; ++r) {
-                    for (int c = column; c < column + columnRepeat; ++c)
+                // Repeats run off the sheet's edge; only cells on it count.
+                const int rowEnd = std::min(row + rowRepeat, CellName::MaxRows);
+                const int columnEnd = std::min(column + columnRepeat, CellName::MaxColumns);
+                for (int r = row; r < rowEnd; ++r) {
+                    for (int c = column; c < columnEnd; ++c)
                         cells.m_cells.insert(key(r, c), *text);
                 }
             }
@@ -130,6 +134,12 @@ std::optional<QString> OdsDateTimeCells::text(CellPosition position) const {
     if (found == m_cells.constEnd())
         return std::nullopt;
     return *found;
+}
+
+void OdsDateTimeCells::forEach(
+    const std::function<void(CellPosition, const QString&)>& visit) const {
+    for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it)
+        visit({int(it.key() >> 32), int(quint32(it.key()))}, it.value());
 }
 
 } // namespace zyn

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace zyn {
@@ -23,6 +24,8 @@ public:
 
     // The cell's text, or nothing when it is no time or date cell.
     std::optional<QString> text(CellPosition position) const;
+    // Every time and date cell, in no particular order.
+    void forEach(const std::function<void(CellPosition, const QString&)>& visit) const;
 
     // "PT01H02M03.5S" as "1:02:03.5"; nothing when it is no duration.
     static std::optional<QString> timeValueText(QStringView timeValue);

@@ -7,6 +7,7 @@
 #include <ixion/address.hpp>
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
+#include <orcus/format_detection.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/document.hpp>
@@ -106,16 +107,65 @@ QString OrcusWorkbook::valueText(double value, int row, int column) const {
     return CellText::fromValue(value, display, m_origin);
 }
 
+void OrcusWorkbook::writeSheet(const QByteArray& bytes, SheetPipe::SheetWriter& out) {
+    using Outcome = SheetPipe::Sheet::Outcome;
+    orcus::format_t format = orcus::format_t::unknown;
+    try {
+        format = orcus::detect(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                               size_t(bytes.size()));
+    } catch (const std::exception& e) {
+        out.begin(Outcome::Failed, e.what());
+        return;
+    }
+    if (format != orcus::format_t::xlsx && format != orcus::format_t::ods) {
+        out.begin(Outcome::Failed, "a zip archive that holds no readable workbook");
+        return;
+    }
+    const SpreadsheetEngine::Opened opened =
+        load(bytes, format == orcus::format_t::xlsx ? Format::Xlsx : Format::Ods);
+    if (!opened.workbook) {
+        out.begin(Outcome::Failed, opened.error.detail.toUtf8());
+        return;
+    }
+    out.begin(Outcome::Read);
+    static_cast<const OrcusWorkbook&>(*opened.workbook).writeCells(out);
+}
+
+void OrcusWorkbook::writeCells(SheetPipe::SheetWriter& out) const {
+    const auto write = [&](CellPosition position) {
+        if (const QString text = textAt(position); !text.isEmpty())
+            out.text(position.row, position.column, text.toUtf8());
+    };
+    const ixion::abs_range_t range = m_document->get_sheet(0)->get_data_range();
+    if (range.valid()) {
+        const int lastRow = std::min<int>(range.last.row, CellName::MaxRows - 1);
+        const int lastColumn = std::min<int>(range.last.column, SheetPipe::SentColumns - 1);
+        for (int row = std::max(0, int(range.first.row)); row <= lastRow; ++row) {
+            for (int column = std::max(0, int(range.first.column)); column <= lastColumn; ++column)
+                write({row, column});
+        }
+    }
+    // Time and date cells the general reader dropped may lie outside its range.
+    if (m_odsCells) {
+        m_odsCells->forEach([&](CellPosition position, const QString& text) {
+            if (position.column < SheetPipe::SentColumns)
+                out.text(position.row, position.column, text.toUtf8());
+        });
+    }
+}
+
 QString OrcusWorkbook::cellText(QStringView cellName) const {
     const std::optional<CellPosition> position = CellName::parse(cellName);
-    if (!position)
-        return {};
+    return position ? textAt(*position) : QString();
+}
+
+QString OrcusWorkbook::textAt(CellPosition position) const {
     if (m_odsCells) {
-        if (std::optional<QString> text = m_odsCells->text(*position))
+        if (std::optional<QString> text = m_odsCells->text(position))
             return *text;
     }
     try {
-        const ixion::abs_address_t address(0, position->row, position->column);
+        const ixion::abs_address_t address(0, position.row, position.column);
         const ixion::cell_access cell = m_document->get_model_context().get_cell_access(address);
         switch (cell.get_value_type()) {
         case ixion::cell_value_t::string: {
@@ -123,7 +173,7 @@ QString OrcusWorkbook::cellText(QStringView cellName) const {
             return QString::fromUtf8(text.data(), qsizetype(text.size()));
         }
         case ixion::cell_value_t::numeric:
-            return valueText(cell.get_numeric_value(), position->row, position->column);
+            return valueText(cell.get_numeric_value(), position.row, position.column);
         case ixion::cell_value_t::boolean:
             return cell.get_boolean_value() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
         case ixion::cell_value_t::error: {
