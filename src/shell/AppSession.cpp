@@ -5,17 +5,22 @@
 #include "settings/FileErrorText.h"
 #include "settings/LanguageLoader.h"
 #include "settings/TextId.h"
+#include "shell/RecoveryTextId.h"
 #include "show/ConfigFile.h"
 #include "show/ProjectKey.h"
 #include "show/ProjectReader.h"
 #include "show/ProjectWriter.h"
 #include "show/RecentFiles.h"
 
+#include <QDateTime>
+
 namespace zyn {
 
 AppSession::AppSession(ProgramDirectory home_, Prompter& prompter_, FileDialogs& fileDialogs_)
-    : home(std::move(home_)), codecKey(buildProjectCodecKey()), prompter(prompter_),
-      fileDialogs(fileDialogs_) {}
+    : home(std::move(home_)), codecKey(buildProjectCodecKey()), recovery(home.path(), codecKey),
+      prompter(prompter_), fileDialogs(fileDialogs_) {
+    recovery.claim();
+}
 
 bool AppSession::loadLanguage() {
     settings.languageName = ConfigFile::readLanguageName(home.configPath());
@@ -43,6 +48,7 @@ bool AppSession::saveProject() {
     }
     if (const FileError recent = RecentFiles::write(home.recentFilesPath(), show.state.ProjectPath))
         ShowErrorMessage(recent);
+    keepRecoveryCopy();
     return true;
 }
 
@@ -59,6 +65,23 @@ bool AppSession::loadProject() {
 void AppSession::ShowErrorMessage(const FileError& error) {
     const BusyCursor::Suspend normalPointer;
     prompter.critical(FileErrorText::message(error, texts), text(TextId::WarningTitle));
+}
+
+void AppSession::keepRecoveryCopy() {
+    const QString& ownFile = show.state.ProjectPath;
+    const FileError error = recovery.update(show, ownFile.isEmpty() ? recoveredFrom : ownFile,
+                                            texts.stopLabels(), QDateTime::currentDateTime());
+    if (error.ok()) {
+        m_recoveryFailureShown = false;
+        return;
+    }
+    if (m_recoveryFailureShown)
+        return;
+    m_recoveryFailureShown = true;
+    const BusyCursor::Suspend normalPointer;
+    prompter.warn(text(RecoveryTextId::CannotWrite) + QStringLiteral("\n\n") +
+                      FileErrorText::description(error, texts),
+                  text(TextId::WarningTitle));
 }
 
 } // namespace zyn

@@ -3,6 +3,7 @@
 #include "settings/LanguageTexts.h"
 #include "settings/ProgramDirectory.h"
 #include "show/FileError.h"
+#include "show/RecoveryFile.h"
 #include "show/Settings.h"
 #include "show/Show.h"
 
@@ -25,6 +26,12 @@ public:
     Settings settings;
     LanguageTexts texts;
     Show show;
+    // The copy of a changed show that survives a crash; claimed for this run
+    // unless another program keeps the copy of the same folder.
+    RecoveryFile recovery;
+    // The file a restored recovery copy belonged to: Save As proposes it
+    // while the show has no file of its own.
+    QString recoveredFrom;
 
     // 200 while the channel-list report is open, 201 for the time list.
     int ReportKind = 0;
@@ -54,6 +61,12 @@ public:
     bool loadProject();
     // Shows the error box of the file functions.
     void ShowErrorMessage(const FileError& error);
+    // Brings the recovery copy in step with the show. A copy that cannot be
+    // written is reported once, and again only after one was written.
+    void keepRecoveryCopy();
+
+private:
+    bool m_recoveryFailureShown = false;
 };
 
 } // namespace zyn

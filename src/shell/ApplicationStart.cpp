@@ -27,6 +27,8 @@ std::unique_ptr<MainWindow> startApplication(AppSession& session) {
     }
     if (dialog.choice() == StartDialog::Choice::LastProject)
         window->openProject(dialog.lastProject());
+    else if (dialog.choice() == StartDialog::Choice::RecoveryCopy)
+        window->restoreRecoveryCopy();
     else
         window->startNewShow(modeOf(dialog.choice()));
 

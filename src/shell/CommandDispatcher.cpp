@@ -2,6 +2,7 @@
 
 #include "AppSession.h"
 #include "MainWindow.h"
+#include "RecoveryTextId.h"
 #include "ShellTextId.h"
 #include "editor/ui/EditorWindow.h"
 #include "platform/FileDialogs.h"
@@ -104,13 +105,15 @@ void CommandDispatcher::startNewShow(int mode) {
     showWithoutFile(mode);
 }
 
-void CommandDispatcher::showWithoutFile(int mode) {
+void CommandDispatcher::showWithoutFile(int mode, const QString& recoveredFrom) {
     m_window.setCommandEnabled(QStringLiteral("mnukeyEditCUESort"), mode != ManualShow);
     m_window.setCommandEnabled(QStringLiteral("CUES_SORT"), mode != ManualShow);
     m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
     m_window.setCommandEnabled(QStringLiteral("SAVE"), false);
     m_window.setDocumentTitle(m_session.text(ShellTextId::NewShowButton));
     m_window.editor().showReplaced();
+    m_session.recoveredFrom = recoveredFrom;
+    m_session.keepRecoveryCopy();
 }
 
 void CommandDispatcher::openProject(const QString& path) {
@@ -137,6 +140,33 @@ void CommandDispatcher::openProject(const QString& path) {
         m_window.setCommandEnabled(QStringLiteral("SAVE"), !show.state.ProjectPath.isEmpty());
     }
     m_window.editor().showReplaced();
+    m_session.recoveredFrom.clear();
+    m_session.keepRecoveryCopy();
+}
+
+void CommandDispatcher::restoreRecoveryCopy() {
+    Show& show = m_session.show;
+    RecoveryFile::Details details;
+    FileError error;
+    {
+        const BusyCursor busy;
+        show.clearForTimeCodedShow();
+        error = m_session.recovery.restore(show, m_session.texts.stopLabels(), &details);
+    }
+    if (error) {
+        m_session.ShowErrorMessage(error);
+        const QString kept = m_session.recovery.setAside();
+        if (!kept.isEmpty())
+            m_session.prompter.warn(m_session.text(RecoveryTextId::DamagedCopyKept) +
+                                        QStringLiteral("\n") + QDir::toNativeSeparators(kept),
+                                    m_session.text(TextId::WarningTitle));
+    }
+    showWithoutFile(show.state.ShowMode, details.projectPath);
+    const QString document = details.projectPath.isEmpty()
+                                 ? m_session.text(ShellTextId::NewShowButton)
+                                 : QDir::toNativeSeparators(details.projectPath);
+    m_window.setDocumentTitle(document + QStringLiteral(" (") +
+                              m_session.text(RecoveryTextId::RestoredMark) + u')');
 }
 
 void CommandDispatcher::newProject() {
@@ -181,9 +211,10 @@ void CommandDispatcher::projectOpen() {
 }
 
 void CommandDispatcher::projectSaveAs() {
-    std::optional<QString> chosen =
-        m_session.fileDialogs.saveFile(projectDirectory(), m_session.show.state.ProjectPath,
-                                       m_session.text(ShellTextId::ProjectFilter));
+    const QString& ownFile = m_session.show.state.ProjectPath;
+    std::optional<QString> chosen = m_session.fileDialogs.saveFile(
+        projectDirectory(), ownFile.isEmpty() ? m_session.recoveredFrom : ownFile,
+        m_session.text(ShellTextId::ProjectFilter));
     if (!chosen)
         return;
     if (QFileInfo(*chosen).suffix().isEmpty())
@@ -205,6 +236,7 @@ void CommandDispatcher::projectSaveAs() {
         m_session.show.state.ProjectPath = previous;
         return;
     }
+    m_session.recoveredFrom.clear();
     m_window.setDocumentTitle(*chosen);
     m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), true);
     m_window.setCommandEnabled(QStringLiteral("SAVE"), true);

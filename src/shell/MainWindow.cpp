@@ -4,6 +4,7 @@
 #include "CommandDispatcher.h"
 #include "IconSet.h"
 #include "MenuLayout.h"
+#include "RecoveryKeeper.h"
 #include "ShellTextId.h"
 #include "WindowTitle.h"
 #include "editor/ui/CellInput.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     registerDialogs();
     relabel();
     resize(1100, 720);
+    new RecoveryKeeper(session, m_editor->commands(), this);
 }
 
 void MainWindow::registerDialogs() {
@@ -148,13 +150,13 @@ void MainWindow::ExecuteCommand(const QString& key) {
 }
 
 void MainWindow::buildMenus() {
-    for (const MenuLayout::Menu& spec : MenuLayout::Menus) {
+    for (const MenuLayout::Menu& menuLayout : MenuLayout::Menus) {
         QMenu* menu = menuBar()->addMenu(QString());
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setObjectName(QLatin1String(spec.name));
-        m_actions.insert(QLatin1String(spec.name), menu->menuAction());
-        for (int i = 0; i < spec.itemCount; ++i) {
-            const MenuLayout::Item& item = spec.items[i];
+        menu->setObjectName(QLatin1String(menuLayout.name));
+        menu->menuAction()->setObjectName(QLatin1String(menuLayout.name));
+        m_actions.insert(QLatin1String(menuLayout.name), menu->menuAction());
+        for (int i = 0; i < menuLayout.itemCount; ++i) {
+            const MenuLayout::Item& item = menuLayout.items[i];
             if (!item.name) {
                 menu->addSeparator();
                 continue;
@@ -225,10 +227,10 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::relabel() {
-    for (const MenuLayout::Menu& spec : MenuLayout::Menus) {
-        action(QLatin1String(spec.name))->setText(m_session.text(spec.text));
-        for (int i = 0; i < spec.itemCount; ++i) {
-            if (const MenuLayout::Item& item = spec.items[i]; item.name)
+    for (const MenuLayout::Menu& menuLayout : MenuLayout::Menus) {
+        action(QLatin1String(menuLayout.name))->setText(m_session.text(menuLayout.text));
+        for (int i = 0; i < menuLayout.itemCount; ++i) {
+            if (const MenuLayout::Item& item = menuLayout.items[i]; item.name)
                 action(QLatin1String(item.name))->setText(m_session.text(item.text));
         }
     }
@@ -309,6 +311,10 @@ void MainWindow::openProject(const QString& path) {
     m_dispatcher->openProject(path);
 }
 
+void MainWindow::restoreRecoveryCopy() {
+    m_dispatcher->restoreRecoveryCopy();
+}
+
 void MainWindow::quit() {
     m_quitting = true;
     close();
@@ -323,6 +329,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_session.show.state.ShowChanged = false;
+    // A normal end: whatever the copy held was saved or given up.
+    m_session.recovery.remove();
     m_session.settings = m_editor->settingsWithLayout();
     m_session.writeSettings();
     event->accept();

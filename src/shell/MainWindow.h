@@ -31,6 +31,9 @@ public:
     void startNewShow(int mode);
     // Loads ProjectPath (ShowMode 3 at start-up, or a chosen file).
     void openProject(const QString& path);
+    // The show of the recovery copy an abnormal end left, as a changed show
+    // without a file (the start dialog's offer was taken).
+    void restoreRecoveryCopy();
 
     EditorWindow& editor() { return *m_editor; }
     QAction* action(const QString& name) const { return m_actions.value(name); }

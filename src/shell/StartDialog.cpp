@@ -2,15 +2,18 @@
 
 #include "AppSession.h"
 #include "IconSet.h"
+#include "RecoveryTextId.h"
 #include "ShellTextId.h"
 #include "WindowTitle.h"
 #include "platform/Prompter.h"
 #include "settings/TextId.h"
 #include "show/RecentFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,6 +65,7 @@ StartDialog::StartDialog(AppSession& session, QWidget* parent)
         m_session.NewProjectRequest = false;
         showChoices();
         readRecentFiles();
+        offerRecoveryCopy();
     });
     connect(m_end, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_auto, &QPushButton::clicked, this, [this] { choose(Choice::NewTimeCoded); });
@@ -106,6 +110,25 @@ void StartDialog::readRecentFiles() {
     m_lastProject = *last;
     m_old->show();
     m_old->setToolTip(m_lastProject);
+}
+
+void StartDialog::offerRecoveryCopy() {
+    const std::optional<RecoveryFile::Details> copy = m_session.recovery.find();
+    if (!copy)
+        return;
+    const QString show = copy->projectPath.isEmpty() ? m_session.text(ShellTextId::NewShowButton)
+                                                     : QDir::toNativeSeparators(copy->projectPath);
+    QString question = m_session.text(RecoveryTextId::AbnormalEnd) + QStringLiteral("\n\n") +
+                       m_session.text(RecoveryTextId::ShowLabel) + u' ' + show;
+    if (copy->written.isValid())
+        question += u'\n' + m_session.text(RecoveryTextId::WrittenLabel) + u' ' +
+                    QLocale().toString(copy->written.toLocalTime(), QLocale::ShortFormat);
+    question += QStringLiteral("\n\n") + m_session.text(RecoveryTextId::RestoreQuestion);
+    if (m_session.prompter.ask(question, m_session.text(TextId::QuestionTitle))) {
+        choose(Choice::RecoveryCopy);
+        return;
+    }
+    m_session.recovery.remove();
 }
 
 void StartDialog::choose(Choice choice) {

@@ -11,12 +11,14 @@ class AppSession;
 
 // frmStartfenster: opens the program with a welcome page, then offers a new
 // time-coded show or the last saved project. Shown again by the New command,
-// then offering only a new show or cancel.
+// then offering only a new show or cancel. At the program's start, when the
+// last run ended abnormally, it first offers the recovery copy it left; a
+// copy declined is deleted.
 class StartDialog : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Choice { None, NewTimeCoded, NewManual, LastProject };
+    enum class Choice { None, NewTimeCoded, NewManual, LastProject, RecoveryCopy };
 
     explicit StartDialog(AppSession& session, QWidget* parent = nullptr);
 
@@ -26,6 +28,7 @@ public:
 private:
     void showChoices();
     void readRecentFiles();
+    void offerRecoveryCopy();
     void choose(Choice choice);
     void chooseLastProject();
     QPushButton* button(const QString& name, int text);

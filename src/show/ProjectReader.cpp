@@ -247,4 +247,12 @@ FileError ProjectReader::read(const QByteArray& content, const QString& path, Sh
     return error;
 }
 
+FileError ProjectReader::readAsStored(const QByteArray& content, const QString& path,
+                                      Show& show) const {
+    const FileError error = ProjectParser(content, path, show, m_labels, m_key).run();
+    if (!error.ok())
+        show.state.ShowChanged = true;
+    return error;
+}
+
 } // namespace zyn

@@ -30,6 +30,11 @@ public:
     // Reads file content; `path` only names the file in errors.
     FileError read(const QByteArray& content, const QString& path, Show& show) const;
 
+    // Reads a copy the program made of its own show, exactly as it was kept:
+    // a manual show stays manual with its times, and the stored ShowChanged
+    // holds. A failure leaves what was read and marks the show changed.
+    FileError readAsStored(const QByteArray& content, const QString& path, Show& show) const;
+
     // Largest file accepted; a project file of a full show is far smaller.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 

@@ -22,12 +22,14 @@ public:
                                              const QString& filters) override {
         return next(directory, filters);
     }
-    std::optional<QString> saveFile(const QString& directory, const QString&,
+    std::optional<QString> saveFile(const QString& directory, const QString& proposed,
                                     const QString& filter) override {
+        lastProposed = proposed;
         return openFile(directory, filter);
     }
 
     QString lastDirectory;
+    QString lastProposed; // the file name the last save dialog proposed
     QString lastFilter;
     int opened = 0;
 

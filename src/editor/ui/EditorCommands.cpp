@@ -4,6 +4,7 @@
 #include "platform/widgets/BusyCursor.h"
 #include "shell/AppSession.h"
 
+#include <QScopedValueRollback>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -60,6 +61,7 @@ void EditorCommands::run(const std::function<EditResult(EditContext&)>& operatio
     EditResult result;
     {
         const BusyCursor busy;
+        const QScopedValueRollback running(m_running, true);
         EditContext edit = context();
         result = operation(edit);
     }

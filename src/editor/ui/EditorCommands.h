@@ -45,6 +45,10 @@ public:
     void beginOutsideChange();
     void endOutsideChange();
 
+    // True while an operation runs: one that lets window events through
+    // (the sort's progress) leaves the show half changed until it returns.
+    bool running() const { return m_running; }
+
     QUndoStack& history() const { return *m_history; }
     // A new or loaded show starts without history; so does a language change,
     // whose relabelled stops older snapshots would undo.
@@ -60,6 +64,7 @@ private:
     QUndoStack* m_history;
     std::function<void(const QString&)> m_status;
     std::unique_ptr<ShowSnapshot> m_outsideBefore;
+    bool m_running = false;
 };
 
 } // namespace zyn
