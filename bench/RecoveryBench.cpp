@@ -17,46 +17,47 @@ const StopLabels Labels{QStringLiteral("MANUAL STOP"), QStringLiteral("TIMED STO
                         QStringLiteral("RESET STOP")};
 const QString OwnFile = QStringLiteral("/shows/full.zyn");
 
-void BM_RecoveryCopyAfterAChange(benchmark::State& state) {
+// A changed full show and its recovery copy in a folder of its own.
+struct KeptShow {
+    KeptShow() : copy(dir.path(), buildProjectCodecKey()), show(bench::fullShow()) {
+        copy.claim();
+        show->state.ShowChanged = true;
+    }
+    FileError keep() { return copy.update(*show, OwnFile, Labels, QDateTime::currentDateTime()); }
+
     QTemporaryDir dir;
-    RecoveryFile copy(dir.path(), buildProjectCodecKey());
-    copy.claim();
-    auto show = bench::fullShow();
-    show->state.ShowChanged = true;
+    RecoveryFile copy;
+    std::unique_ptr<Show> show;
+};
+
+void BM_RecoveryCopyAfterAChange(benchmark::State& state) {
+    KeptShow kept;
     int round = 0;
     for (auto _ : state) {
-        show->cues.row(1).Description = QString::number(++round);
-        if (copy.update(*show, OwnFile, Labels, QDateTime::currentDateTime()))
+        kept.show->cues.row(1).Description = QString::number(++round);
+        if (kept.keep())
             state.SkipWithError("write failed");
     }
 }
 BENCHMARK(BM_RecoveryCopyAfterAChange)->Unit(benchmark::kMillisecond);
 
 void BM_RecoveryCopyOfAnUnchangedShow(benchmark::State& state) {
-    QTemporaryDir dir;
-    RecoveryFile copy(dir.path(), buildProjectCodecKey());
-    copy.claim();
-    auto show = bench::fullShow();
-    show->state.ShowChanged = true;
-    copy.update(*show, OwnFile, Labels, QDateTime::currentDateTime());
+    KeptShow kept;
+    kept.keep();
     for (auto _ : state) {
-        if (copy.update(*show, OwnFile, Labels, QDateTime::currentDateTime()))
+        if (kept.keep())
             state.SkipWithError("check failed");
     }
 }
 BENCHMARK(BM_RecoveryCopyOfAnUnchangedShow)->Unit(benchmark::kMillisecond);
 
 void BM_RestoreFullShow(benchmark::State& state) {
-    QTemporaryDir dir;
-    RecoveryFile copy(dir.path(), buildProjectCodecKey());
-    copy.claim();
-    auto show = bench::fullShow();
-    show->state.ShowChanged = true;
-    copy.update(*show, OwnFile, Labels, QDateTime::currentDateTime());
+    KeptShow kept;
+    kept.keep();
     auto restored = std::make_unique<Show>();
     RecoveryFile::Details details;
     for (auto _ : state) {
-        if (copy.restore(*restored, Labels, &details))
+        if (kept.copy.restore(*restored, Labels, &details))
             state.SkipWithError("restore failed");
     }
 }

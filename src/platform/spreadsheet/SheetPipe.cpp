@@ -261,17 +261,21 @@ Sheet decode(QByteArrayView stream) {
     return sheet;
 }
 
-Sheet read(const ChildReader& reader, int timeoutMs) {
+Received receive(const ChildReader& reader, int timeoutMs) {
+    Received received;
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return failed(
-            QStringLiteral("cannot start the workbook reader: %1").arg(qt_error_string()));
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        received.failure =
+            QStringLiteral("cannot start the workbook reader: %1").arg(qt_error_string());
+        return received;
+    }
     const pid_t child = ::fork();
     if (child < 0) {
-        const QString why = qt_error_string();
+        received.failure =
+            QStringLiteral("cannot start the workbook reader: %1").arg(qt_error_string());
         ::close(fds[0]);
         ::close(fds[1]);
-        return failed(QStringLiteral("cannot start the workbook reader: %1").arg(why));
+        return received;
     }
     if (child == 0) {
         ::close(fds[0]);
@@ -281,22 +285,27 @@ Sheet read(const ChildReader& reader, int timeoutMs) {
         ::_exit(out.finish() ? 0 : 1);
     }
     ::close(fds[1]);
-    QByteArray stream;
-    QString why;
-    const bool complete = collect(fds[0], timeoutMs, &stream, &why);
+    const bool complete = collect(fds[0], timeoutMs, &received.stream, &received.failure);
     ::close(fds[0]);
     if (!complete) {
         stopChild(child);
-        return failed(why);
+        return received;
     }
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR)
-            return failed(QStringLiteral("the workbook reader was lost"));
+        if (errno != EINTR) {
+            received.failure = QStringLiteral("the workbook reader was lost");
+            return received;
+        }
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return failed(QStringLiteral("the workbook reader stopped on this file"));
-    return decode(stream);
+        received.failure = QStringLiteral("the workbook reader stopped on this file");
+    return received;
+}
+
+Sheet read(const ChildReader& reader, int timeoutMs) {
+    const Received received = receive(reader, timeoutMs);
+    return received.failure.isEmpty() ? decode(received.stream) : failed(received.failure);
 }
 
 } // namespace zyn::SheetPipe

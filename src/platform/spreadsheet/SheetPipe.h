@@ -67,9 +67,16 @@ private:
 // What runs in the child: reads the workbook and writes its sheet.
 using ChildReader = std::function<void(SheetWriter&)>;
 
-// Runs `reader` in a child process and returns what it sent, waiting at most
-// `timeoutMs`.
+// Runs `reader` in a child process and returns the sheet it sent, waiting
+// at most `timeoutMs`.
 Sheet read(const ChildReader& reader, int timeoutMs = DefaultTimeoutMs);
+
+// The stream a child sent, or why there is none: the first half of read().
+struct Received {
+    QByteArray stream;
+    QString failure; // "" when the child sent its stream and ended well
+};
+Received receive(const ChildReader& reader, int timeoutMs = DefaultTimeoutMs);
 
 // Turns a stream back into cells; a stream that is cut short or malformed
 // gives Failed.
