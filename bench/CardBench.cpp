@@ -1,6 +1,7 @@
 // The whole chip-card write of a full show, 9602 writes and the read-back
 // check: onto the emulated card file, and through pcscd to a memory card
 // emulated behind its vpcd virtual reader.
+#include "FullShow.h"
 #include "fakes/PcscdService.h"
 #include "fakes/VpcdMemoryCard.h"
 #include "platform/EmulatedCardReader.h"
@@ -23,17 +24,7 @@ const QString VirtualReader = QStringLiteral("Virtual PCD 00 00");
 
 // Every cue timed, every channel assigned with a level.
 QByteArray fullImage() {
-    auto show = std::make_unique<Show>();
-    show->clearForTimeCodedShow();
-    for (int r = 1; r <= MaxCues; ++r)
-        show->cues.row(r).TimeText = QStringLiteral("00:%1:%2:00")
-                                         .arg(r / 60 % 60, 2, 10, QLatin1Char('0'))
-                                         .arg(r % 60, 2, 10, QLatin1Char('0'));
-    int cue = 1;
-    for (int s = 1; s <= MaxSlaves; ++s)
-        for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
-            show->ics.cell(s, c) = QStringLiteral("%1-%2").arg(cue).arg(cue % 10 + 1);
-    return CardImage::build(*show).bytes;
+    return CardImage::build(*bench::fullShow()).bytes;
 }
 
 // One full write; false after reporting a failed one.

@@ -5,6 +5,7 @@
 // baud 8N2 line, which makes that line time the floor no transfer can beat;
 // what a paced run takes beyond it is the program's own time and the pty's
 // jitter.
+#include "FullShow.h"
 #include "fakes/ControllerEmulator.h"
 #include "platform/qt/QtSerialLink.h"
 #include "show/Show.h"
@@ -33,18 +34,9 @@ using Emulator = test::ControllerEmulator;
 constexpr int Exchanges = 1 + ControllerTable::AcknowledgedUnitCount + 1;
 
 ControllerTable tableOf(bool allChannels) {
-    auto show = std::make_unique<Show>();
-    show->clearForTimeCodedShow();
-    if (allChannels) {
-        for (int r = 1; r <= MaxCues; ++r)
-            show->cues.row(r).TimeText = QStringLiteral("00:%1:%2:00")
-                                             .arg(r / 60 % 60, 2, 10, QLatin1Char('0'))
-                                             .arg(r % 60, 2, 10, QLatin1Char('0'));
-        int cue = 1;
-        for (int s = 1; s <= MaxSlaves; ++s)
-            for (int c = 1; c <= ChannelsPerSlave; ++c, ++cue)
-                show->ics.cell(s, c) = QStringLiteral("%1-%2").arg(cue).arg(cue % 10 + 1);
-    }
+    std::unique_ptr<Show> show = allChannels ? bench::fullShow() : std::make_unique<Show>();
+    if (!allChannels)
+        show->clearForTimeCodedShow();
     return TableBuilder(StopLabels::fileForm()).build(*show).table;
 }
 
