@@ -1,11 +1,11 @@
 #pragma once
 
+#include "SheetWriter.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <functional>
-#include <string>
 
 namespace zyn {
 
@@ -23,46 +23,6 @@ inline constexpr qsizetype MaxStreamBytes = 256 * 1024 * 1024;
 inline constexpr int DefaultTimeoutMs = 20000;
 // Columns A to Z: no reader of a cue list looks further.
 inline constexpr int SentColumns = 26;
-
-struct Sheet {
-    enum class Outcome { Read, NotAWorkbook, Protected, Failed };
-
-    Outcome outcome = Outcome::Failed;
-    QString detail; // why the sheet was not read
-    // The text of every non-empty cell by key(row, column), both 0-based.
-    QHash<quint64, QString> cells;
-
-    static quint64 key(int row, int column) {
-        return (quint64(quint32(row)) << 32) | quint32(column);
-    }
-};
-
-// The child's end of the pipe: the outcome first, then for a sheet that was
-// read its non-empty cells, then finish(). Writes are buffered.
-class SheetWriter {
-public:
-    explicit SheetWriter(int fd) : m_fd(fd) {}
-
-    void begin(Sheet::Outcome outcome, QByteArrayView detail = {});
-    void integer(int row, int column, qint32 value);
-    void number(int row, int column, double value);
-    void text(int row, int column, QByteArrayView utf8);
-    // A time or date as "HH:MM:SS" or "YYYY-MM-DD HH:MM:SS"; the hours lose
-    // their leading zero on the way, as other workbook formats give them.
-    void clockText(int row, int column, QByteArrayView utf8);
-    // Ends the sheet; false when the pipe would not take it.
-    bool finish();
-
-private:
-    template<typename T> void put(T value);
-    void putBytes(QByteArrayView bytes);
-    void cell(quint8 tag, int row, int column);
-    bool flush();
-
-    int m_fd;
-    std::string m_buffer;
-    bool m_ok = true;
-};
 
 // What runs in the child: reads the workbook and writes its sheet.
 using ChildReader = std::function<void(SheetWriter&)>;
