@@ -34,6 +34,10 @@ TEST(RecentProject, EveryPathComesBackExactly) {
         QStringLiteral("/tmp/€ and \u0081.zyn"),
         QStringLiteral("/tmp/\U0001F386.zyn"),
         QStringLiteral("x"),
+        // Names (the language is one) may start with the code-page
+        // characters whose bytes are the UTF-8 mark.
+        QStringLiteral("\u00EF\u00BB\u00BF\u00C3\u00A9"),
+        QStringLiteral("\u00EF\u00BB\u00BF"),
     };
     for (const QString& path : paths) {
         SCOPED_TRACE(path.toStdString());
