@@ -12,6 +12,7 @@
 #include "editor/ui/EditorWindow.h"
 #include "import/ui/ImportDialog.h"
 #include "platform/spreadsheet/LocalSpreadsheetEngine.h"
+#include "platform/widgets/ResponsiveSpreadsheetEngine.h"
 #include "reports/ui/ReportPrinter.h"
 #include "reports/ui/ReportWindow.h"
 #include "settings/TextId.h"
@@ -108,7 +109,8 @@ void MainWindow::registerDialogs() {
     m_dispatcher->setDialog(QStringLiteral("keyAusgabeChannelList"), openReport);
     m_dispatcher->setDialog(QStringLiteral("keyAusgabeTimeList"), openReport);
     m_dispatcher->setDialog(QStringLiteral("keyDateiImport"), [this] {
-        const LocalSpreadsheetEngine engine;
+        const LocalSpreadsheetEngine local;
+        const ResponsiveSpreadsheetEngine engine(local);
         ImportDialog dialog(m_session, engine, this);
         // The import is one undo step, after the history a new show starts.
         connect(&dialog, &ImportDialog::showAboutToBeReplaced, this,
