@@ -12,8 +12,8 @@
 #include <fcntl.h>
 #include <iconv.h>
 #include <pthread.h>
-#include <signal.h>
 #include <sanitizer/common_interface_defs.h>
+#include <signal.h>
 #include <unistd.h>
 
 // What the workbook targets share: the bytes go into a file, since the .xls
