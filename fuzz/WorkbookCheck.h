@@ -26,14 +26,30 @@ namespace zyn::fuzz {
 // file, and the program reports the workbook as damaged. A child of the
 // fuzzer would report its death as a finding of the fuzzer; it ends quietly
 // instead.
+inline bool& isReaderChild() {
+    static bool child = false;
+    return child;
+}
+
 inline void quietChild() {
+    isReaderChild() = true;
     const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
     __sanitizer_set_death_callback([] { ::_exit(1); });
     // The fuzzer's own handlers would save the input of a child that a
     // library stopped as a crash of the fuzzer.
     for (const int number : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
         ::signal(number, SIG_DFL);
+}
+
+// Called by the address checker before it writes a report. The library's
+// memory errors on damaged files are expected in the child and end it at
+// once: writing their reports, with stacks resolved to source lines, took
+// three quarters of the .xls target's time.
+inline void endReaderChildOnError() {
+    if (isReaderChild())
+        ::_exit(1);
 }
 
 inline void checkRows(const ImportRows& read) {
