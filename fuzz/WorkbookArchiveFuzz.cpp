@@ -7,7 +7,3 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zyn::fuzz::checkWorkbookBytes(zyn::fuzz::bytesOf(data, size));
     return 0;
 }
-
-extern "C" void __asan_on_error() {
-    zyn::fuzz::endReaderChildOnError();
-}
