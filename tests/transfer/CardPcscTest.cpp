@@ -2,6 +2,7 @@
 // card emulated on the far side of the reader's socket.
 #include "fakes/PcscdService.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/ServiceRequirement.h"
 #include "fakes/VpcdMemoryCard.h"
 #include "platform/pcsc/PcscCardReader.h"
 #include "show/Show.h"
@@ -29,12 +30,11 @@ bool serviceAnswers() {
 class PcscCard : public testing::Test {
 protected:
     void SetUp() override {
-        if (!m_service.available())
-            GTEST_SKIP() << m_service.why().toStdString();
+        ZYN_REQUIRE_SERVICE(m_service.available(), m_service.why().toStdString());
         const int index = PcscCardReader().readerNames().indexOf(VirtualReader);
-        if (index < 0)
-            GTEST_SKIP() << "pcscd has no reader \"" << VirtualReader.toStdString()
-                         << "\": is vsmartcard-vpcd installed (/etc/reader.conf.d/vpcd)?";
+        ZYN_REQUIRE_SERVICE(index >= 0, "pcscd has no reader \"" + VirtualReader.toStdString() +
+                                            "\": is vsmartcard-vpcd installed "
+                                            "(/etc/reader.conf.d/vpcd)?");
         reader = std::make_unique<PcscCardReader>(index);
         QString error;
         ASSERT_TRUE(insertCard(&error)) << error.toStdString();
