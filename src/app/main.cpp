@@ -4,6 +4,7 @@
 #include "settings/ProgramDirectory.h"
 #include "settings/TextId.h"
 #include "shell/AppSession.h"
+#include "shell/ApplicationIdentity.h"
 #include "shell/ApplicationStart.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowTitle.h"
@@ -23,9 +24,7 @@ QString homeOverride(const QStringList& arguments) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zynk5"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZYN K5"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zynk5"));
+    zyn::identifyApplication();
 
     const QString executableDir = QApplication::applicationDirPath();
     const zyn::ProgramDirectory home = zyn::ProgramDirectory::resolve(

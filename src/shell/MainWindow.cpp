@@ -172,13 +172,19 @@ void MainWindow::buildMenus() {
             m_actions.insert(name, action);
         }
     }
-    action(QStringLiteral("mnukeyDateiNew"))->setShortcut(QKeySequence::New);
-    action(QStringLiteral("mnukeyDateiOpen"))->setShortcut(QKeySequence::Open);
-    action(QStringLiteral("mnukeyDateiSave"))->setShortcut(QKeySequence::Save);
-    action(QStringLiteral("mnukeyDateiSaveAs"))->setShortcut(QKeySequence::SaveAs);
-    action(QStringLiteral("mnukeyDateiEnd"))->setShortcut(QKeySequence::Quit);
-    action(QStringLiteral("mnukeyEditUndo"))->setShortcut(QKeySequence::Undo);
-    action(QStringLiteral("mnukeyEditRedo"))->setShortcut(QKeySequence::Redo);
+    // Spelt out rather than taken from the platform's standard keys: those
+    // follow the desktop, and without one some of them (Save As) are empty.
+    const std::pair<const char*, QKeyCombination> shortcuts[] = {
+        {"mnukeyDateiNew", Qt::CTRL | Qt::Key_N},
+        {"mnukeyDateiOpen", Qt::CTRL | Qt::Key_O},
+        {"mnukeyDateiSave", Qt::CTRL | Qt::Key_S},
+        {"mnukeyDateiSaveAs", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        {"mnukeyDateiEnd", Qt::CTRL | Qt::Key_Q},
+        {"mnukeyEditUndo", Qt::CTRL | Qt::Key_Z},
+        {"mnukeyEditRedo", Qt::CTRL | Qt::Key_Y},
+    };
+    for (const auto& [name, keys] : shortcuts)
+        action(QLatin1String(name))->setShortcut(QKeySequence(keys));
     for (const QString& name :
          {QStringLiteral("mnukeyDateiSave"), QStringLiteral("mnukeyEditCUETausch"),
           QStringLiteral("mnukeyEditICTausch"), QStringLiteral("mnukeyEditUndo"),

@@ -36,14 +36,6 @@ TEST_F(CellInputScenario, ADigitOpensTheBoxWithTheDigitTyped) {
     EXPECT_TRUE(cueGrid()->isFrozen());
 }
 
-TEST_F(CellInputScenario, ShiftDigitOpensTheBoxWithItsInitialTextSelected) {
-    goToCue(5);
-    QTest::keyClick(cueGrid(), Qt::Key_7, Qt::ShiftModifier);
-    ASSERT_TRUE(cueBox()->isVisible());
-    EXPECT_EQ(cueBox()->text(), "00:00:00:00");
-    EXPECT_EQ(cueBox()->selectedText(), "00:00:00:00");
-}
-
 TEST_F(CellInputScenario, TypedDigitsAndEnterStoreATimeCode) {
     goToCue(1);
     type(cueGrid(), "1");

@@ -1,5 +1,6 @@
 #include "GridKeyMap.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace zyn {
@@ -10,8 +11,14 @@ bool isEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
-bool isDigit(const QKeyEvent& key) {
-    return key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9;
+// Keycodes of the digit row, keys 1 to 9 then 0, on platforms that report
+// XKB keycodes.
+constexpr quint32 FirstDigitRowKeycode = 10;
+constexpr quint32 LastDigitRowKeycode = 19;
+
+bool reportsXkbKeycodes() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == u"xcb" || platform == u"wayland";
 }
 
 Qt::KeyboardModifiers modifiers(const QKeyEvent& key) {
@@ -43,6 +50,22 @@ QString typedLetter(const QKeyEvent& key) {
 }
 
 } // namespace
+
+GridKeyMap::GridKeyMap(QObject* parent) : QObject(parent), m_xkbKeycodes(reportsXkbKeycodes()) {}
+
+// A digit-row key is known by its place: the layout decides what it prints
+// (Shift+7 is "&" on a US keyboard and "/" on a German one, the unshifted key
+// "è" on a French one), and in the grids it always stands for its digit.
+// Elsewhere, and for the keypad, the key's own value says.
+int GridKeyMap::digitOf(const QKeyEvent& key) const {
+    const quint32 keycode = key.nativeScanCode();
+    if (m_xkbKeycodes && !(key.modifiers() & Qt::KeypadModifier) &&
+        keycode >= FirstDigitRowKeycode && keycode <= LastDigitRowKeycode)
+        return static_cast<int>(keycode - FirstDigitRowKeycode + 1) % 10;
+    if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9)
+        return key.key() - Qt::Key_0;
+    return -1;
+}
 
 void GridKeyMap::watch(QObject* grid, Grid kind) {
     m_grids.insert(grid, kind);
@@ -116,9 +139,9 @@ bool GridKeyMap::cueKeyPress(const QKeyEvent& key) {
     default:
         break;
     }
-    if (isDigit(key)) {
+    if (const int digit = digitOf(key); digit >= 0) {
         const bool typed = plain(key) || (key.modifiers() & Qt::KeypadModifier);
-        emitAction(g, Action::OpenBox, 0, typed && !ctrl(key) ? key.text() : QString());
+        emitAction(g, Action::OpenBox, 0, typed && !ctrl(key) ? QString::number(digit) : QString());
         return true;
     }
     if (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z && ctrl(key)) {
@@ -177,8 +200,8 @@ bool GridKeyMap::channelKeyPress(const QKeyEvent& key) {
     }
     if (isEnter(key) || key.key() == Qt::Key_Space)
         return true; // Enter acts on release
-    if (isDigit(key)) {
-        emitAction(g, Action::OpenBox, 0, ctrl(key) ? QString() : key.text());
+    if (const int digit = digitOf(key); digit >= 0) {
+        emitAction(g, Action::OpenBox, 0, ctrl(key) ? QString() : QString::number(digit));
         return true;
     }
     return false;
@@ -201,8 +224,8 @@ bool GridKeyMap::stepperKeyRelease(const QKeyEvent& key) {
         emitAction(g, plain(key) ? Action::OpenBox : Action::PutCue);
         return true;
     }
-    if (isDigit(key)) {
-        emitAction(g, Action::OpenBox, 0, key.text());
+    if (const int digit = digitOf(key); digit >= 0) {
+        emitAction(g, Action::OpenBox, 0, QString::number(digit));
         return true;
     }
     if (key.key() == Qt::Key_Delete) {

@@ -32,7 +32,7 @@ public:
         KeyDialog,         // channel grid: K
     };
 
-    GridKeyMap(QObject* parent = nullptr) : QObject(parent) {}
+    explicit GridKeyMap(QObject* parent = nullptr);
 
     // Watches a grid; key events the map handles never reach it.
     void watch(QObject* grid, Grid kind);
@@ -56,9 +56,13 @@ private:
     bool channelKeyRelease(const QKeyEvent& key);
     bool stepperKeyRelease(const QKeyEvent& key);
     bool functionKey(Grid grid, const QKeyEvent& key);
+    // The digit 0..9 a key stands for, or -1.
+    int digitOf(const QKeyEvent& key) const;
     void emitAction(Grid grid, Action act, int level = 0, const QString& text = QString());
 
     QHash<QObject*, Grid> m_grids;
+    // Whether key events carry XKB keycodes, which place a key on the keyboard.
+    bool m_xkbKeycodes = false;
 };
 
 } // namespace zyn
