@@ -21,8 +21,12 @@ public:
     };
     virtual std::optional<OpenChoice> openFileOfType(const QString& directory,
                                                      const QString& filters) = 0;
+    // A name typed without an ending gets `suffix` (no dot; none when empty)
+    // before the dialog asks whether to replace an existing file, so the
+    // question is about the file that will be written. The name returned is
+    // final: the caller writes to it as it is.
     virtual std::optional<QString> saveFile(const QString& directory, const QString& proposed,
-                                            const QString& filter) = 0;
+                                            const QString& filter, const QString& suffix) = 0;
 };
 
 } // namespace zyn

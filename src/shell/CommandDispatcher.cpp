@@ -212,13 +212,11 @@ void CommandDispatcher::projectOpen() {
 
 void CommandDispatcher::projectSaveAs() {
     const QString& ownFile = m_session.show.state.ProjectPath;
-    std::optional<QString> chosen = m_session.fileDialogs.saveFile(
+    const std::optional<QString> chosen = m_session.fileDialogs.saveFile(
         projectDirectory(), ownFile.isEmpty() ? m_session.recoveredFrom : ownFile,
-        m_session.text(ShellTextId::ProjectFilter));
+        m_session.text(ShellTextId::ProjectFilter), ProjectSuffix);
     if (!chosen)
         return;
-    if (QFileInfo(*chosen).suffix().isEmpty())
-        *chosen += u'.' + ProjectSuffix;
     QCoreApplication::processEvents();
     const QString previous = m_session.show.state.ProjectPath;
     m_session.show.state.ProjectPath = *chosen;

@@ -2,6 +2,7 @@
 
 #include "platform/FileDialogs.h"
 
+#include <QFileInfo>
 #include <QList>
 
 namespace zyn::test {
@@ -22,10 +23,14 @@ public:
                                              const QString& filters) override {
         return next(directory, filters);
     }
+    // Like the real dialog, a name without an ending gets the suffix.
     std::optional<QString> saveFile(const QString& directory, const QString& proposed,
-                                    const QString& filter) override {
+                                    const QString& filter, const QString& suffix) override {
         lastProposed = proposed;
-        return openFile(directory, filter);
+        std::optional<QString> chosen = openFile(directory, filter);
+        if (chosen && !suffix.isEmpty() && QFileInfo(*chosen).suffix().isEmpty())
+            *chosen += u'.' + suffix;
+        return chosen;
     }
 
     QString lastDirectory;

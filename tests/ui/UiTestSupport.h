@@ -25,7 +25,7 @@ protected:
         ProgramDirectory home(m_dir.filePath(QStringLiteral("home")));
         QString error;
         ASSERT_TRUE(home.prepare(builtLanguageDir(), &error)) << error.toStdString();
-        session = std::make_unique<AppSession>(home, prompter, files);
+        session = std::make_unique<AppSession>(home, prompter, *fileDialogs);
         session->loadLanguage();
         window = std::make_unique<MainWindow>(*session);
         window->show();
@@ -59,6 +59,9 @@ protected:
     QTemporaryDir m_dir;
     ScriptedPrompter prompter;
     ScriptedFileDialogs files;
+    // The dialogs the session asks; a fixture that drives the real ones points
+    // this elsewhere in its constructor.
+    FileDialogs* fileDialogs = &files;
     std::unique_ptr<AppSession> session;
     std::unique_ptr<MainWindow> window;
 };

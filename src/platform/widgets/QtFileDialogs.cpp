@@ -27,10 +27,18 @@ std::optional<FileDialogs::OpenChoice> QtFileDialogs::openFileOfType(const QStri
 }
 
 std::optional<QString> QtFileDialogs::saveFile(const QString& directory, const QString& proposed,
-                                               const QString& filter) {
+                                               const QString& filter, const QString& suffix) {
     const BusyCursor::Suspend normalPointer;
-    const QString start = proposed.isEmpty() ? directory : proposed;
-    const QString path = QFileDialog::getSaveFileName(m_parent, QString(), start, filter);
+    QFileDialog dialog(m_parent, QString(), proposed.isEmpty() ? directory : proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog adds the suffix before its replace question. A platform
+    // dialog may ask about the bare name and have the suffix added after it
+    // closed, and then overwrite a file nobody was asked about.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().value(0);
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 

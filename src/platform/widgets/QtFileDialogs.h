@@ -17,7 +17,7 @@ public:
     std::optional<OpenChoice> openFileOfType(const QString& directory,
                                              const QString& filters) override;
     std::optional<QString> saveFile(const QString& directory, const QString& proposed,
-                                    const QString& filter) override;
+                                    const QString& filter, const QString& suffix) override;
 
 private:
     QWidget* m_parent;

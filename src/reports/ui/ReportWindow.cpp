@@ -244,12 +244,11 @@ void ReportWindow::printToPdf(const PrintChoice& choice) {
             ? QDir(dialogDirectory()).filePath(m_report.ReportTitle + QStringLiteral(".pdf"))
             : m_lastPdfFile;
     const std::optional<QString> chosen = m_session.fileDialogs.saveFile(
-        dialogDirectory(), proposed, m_session.text(ReportUiTextId::PdfFilter));
+        dialogDirectory(), proposed, m_session.text(ReportUiTextId::PdfFilter),
+        QStringLiteral("pdf"));
     if (!chosen)
         return;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
+    const QString& path = *chosen;
     m_lastPdfFile = path;
     FileError error;
     {
@@ -266,8 +265,9 @@ void ReportWindow::sb_Export_Report() {
     const QString filter =
         (workbooks ? m_session.text(ReportUiTextId::WorkbookFilter) : QString()) +
         m_session.text(ReportUiTextId::TextFileFilter);
+    // No suffix: the ending the user types chooses what is written.
     const std::optional<QString> chosen =
-        m_session.fileDialogs.saveFile(dialogDirectory(), m_lastExportFile, filter);
+        m_session.fileDialogs.saveFile(dialogDirectory(), m_lastExportFile, filter, QString());
     if (!chosen)
         return;
     m_lastExportFile = *chosen;
