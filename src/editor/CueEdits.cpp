@@ -128,6 +128,7 @@ EditResult CueEdits::sb_CUE_Copy(int row) {
     Show& show = m_context.show;
     show.copies.CueTimeText = show.cues.row(row).TimeText;
     show.copies.CueDescription = show.cues.row(row).Description;
+    show.copies.CueCopied = true;
     EditResult result;
     result.enableSwap = SwapCommand::Cue;
     return result;
@@ -136,10 +137,9 @@ EditResult CueEdits::sb_CUE_Copy(int row) {
 EditResult CueEdits::sb_CUE_Tausch(int row) {
     Show& show = m_context.show;
     const CopyBuffers& copies = show.copies;
-    // The key for the swap works before any copy was made: an empty buffer
-    // would wipe the row's description.
-    if (!CueTable::isValidRow(row) ||
-        (copies.CueTimeText.isEmpty() && copies.CueDescription.isEmpty()))
+    // The key for the swap works before any copy was made: with nothing
+    // copied it must not wipe the row's description.
+    if (!CueTable::isValidRow(row) || !copies.CueCopied)
         return {};
     CueRow& cue = show.cues.row(row);
     if (!copies.CueTimeText.isEmpty())

@@ -89,6 +89,13 @@ TEST_F(CueDelete, CueSwapAppliesTheCopiedTimeWhenThereIsOne) {
     EXPECT_EQ(descriptions(4), (QStringList{"c1", "c2", "c1", "no time"}));
 }
 
+TEST_F(CueDelete, ACopiedEmptyRowEmptiesTheDescriptionItIsAppliedTo) {
+    m_edits.sb_CUE_Copy(9);
+    EXPECT_TRUE(m_edits.sb_CUE_Tausch(2).changed);
+    EXPECT_EQ(times(2), (QStringList{"00:00:01:00", "00:00:02:00"}));
+    EXPECT_EQ(descriptions(2), (QStringList{"c1", ""}));
+}
+
 // The questions before deleting: their texts, the switch that governs them,
 // and that No leaves everything as it was.
 TEST_F(CueDelete, QuestionsNameTheCountAndNoChangesNothing) {
