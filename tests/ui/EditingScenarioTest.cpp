@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
 
 using namespace zyn;
 using namespace zyn::test;
@@ -126,6 +127,21 @@ TEST_F(EditingScenario, TheKeyDialogTurnsAChannelIntoAKeyKeepingItsLevel) {
     QTest::keyClick(icGrid(), Qt::Key_K);
     EXPECT_EQ(icOnScreen(1, 2), "K 4-3");
     EXPECT_TRUE(session->show.state.ShowChanged);
+}
+
+TEST_F(EditingScenario, EnterOnAKeyChannelOpensTheKeyDialogInAManualShowToo) {
+    window->startNewShow(ManualShow);
+    session->show.ics.cell(1, 2) = "K 4-3";
+    goToChannel(1, 2);
+    const auto opened = std::make_shared<QString>();
+    onModal([opened](QWidget* dialog) {
+        *opened = dialog->objectName();
+        QTest::keyClick(dialog, Qt::Key_7);
+    });
+    QTest::keyClick(icGrid(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(*opened, "frmKeys");
+    EXPECT_EQ(session->show.ics.cell(1, 2), "K 7-3");
 }
 
 TEST_F(EditingScenario, TheSortFromTheToolbarAsksAndRenumbers) {

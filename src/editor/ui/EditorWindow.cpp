@@ -463,9 +463,10 @@ void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QSt
         m_input->open(CellInput::Box::Channel, text);
         break;
     case Action::EnterCell:
+        // Unlike the K key, a channel that is already a key opens its dialog
+        // in every kind of show.
         if (m_session.show.ics.cell(channels.currentSlave, channels.currentChannel)
-                .startsWith(u'K') &&
-            m_session.show.state.ShowMode == TimeCodedShow)
+                .startsWith(u'K'))
             openKeyDialog();
         else
             m_input->open(CellInput::Box::Channel);
