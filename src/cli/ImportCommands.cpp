@@ -77,16 +77,18 @@ QString usageProblem(const CommandLine& line, FileKind kind) {
     return {};
 }
 
-// What the dialog's preview would point out, one line per note; the import
-// itself goes on.
+void warn(CliContext& context, const QString& text) {
+    context.err().write((QStringLiteral("zynctl: warning: ") + text + u'\n').toUtf8());
+}
+
+// What the dialog's preview would point out, one line per note, each row by
+// its line or sheet row in the file; the import itself goes on.
 void warnAboutNotes(CliContext& context, const ImportPreview& preview, const LanguageTexts& texts) {
-    for (int r = 1; r < preview.RowsUsed(); ++r) {
-        const ImportRow& row = preview.rows()[r - 1];
+    for (const ImportRow& row : preview.rows()) {
         for (const ImportNote note : row.notes())
-            context.err().write(
-                QStringLiteral("zynctl: warning: row %1 (%2): %3\n")
-                    .arg(QString::number(r), row.time, ImportErrorText::noteText(note, row, texts))
-                    .toUtf8());
+            warn(context, QStringLiteral("%1 (%2): %3")
+                              .arg(ImportErrorText::place(row.unit, row.line, texts), row.time,
+                                   ImportErrorText::noteText(note, row, texts)));
     }
 }
 
@@ -114,6 +116,8 @@ int run(CliContext& context, const QStringList& words) {
         return context.fail(path + QStringLiteral(": ") + unknown);
     if (const ImportError error = import.importRows(line.flags.contains(FixedFlag), *columns))
         return context.fail(ImportErrorText::description(error, texts));
+    if (import.timesInWholeSeconds())
+        warn(context, texts.text(ImportTextId::NoteXlsWholeSeconds));
 
     auto show = std::make_unique<Show>();
     const CueWriteResult written = import.write(line.flags.contains(MergeFlag), *show);

@@ -34,6 +34,7 @@ ImportError CueListImport::openTextFile() {
 }
 
 ImportError CueListImport::importRows(bool fixedLayout, const ColumnChoice& columns) {
+    m_timesInWholeSeconds = false;
     if (m_refused)
         return ImportError::at(ImportError::Kind::ProjectFile, m_path, 1);
     if (m_path.isEmpty())
@@ -51,6 +52,7 @@ ImportError CueListImport::importWorkbook(bool fixedLayout, const ColumnChoice& 
         return workbookError(opened.error);
     ImportRows read = WorkbookCueList::readRows(*opened.workbook, m_path, fixedLayout,
                                                 m_headers.columns, columns);
+    m_timesInWholeSeconds = read.timesInWholeSeconds;
     m_preview.append(read.rows);
     return read.error;
 }

@@ -34,6 +34,10 @@ public:
     // rows are added after the rows already there; a text file replaces
     // them. The rows before an error are kept.
     ImportError importRows(bool fixedLayout, const ColumnChoice& columns);
+    // Whether the last importRows() read times that the workbook engine gives
+    // only to the whole second (.xls): their hundredths are lost, and the
+    // front end must say so every time.
+    bool timesInWholeSeconds() const { return m_timesInWholeSeconds; }
 
     ImportPreview& preview() { return m_preview; }
     const ImportPreview& preview() const { return m_preview; }
@@ -55,6 +59,7 @@ private:
     bool m_refused = false; // a project file chosen as a text file
     WorkbookCueList::Headers m_headers;
     ImportPreview m_preview;
+    bool m_timesInWholeSeconds = false;
 };
 
 } // namespace zyn

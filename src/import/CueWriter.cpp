@@ -2,7 +2,6 @@
 
 #include "ChannelTarget.h"
 #include "ImportTime.h"
-#include "show/Assignment.h"
 #include "show/Show.h"
 
 #include <algorithm>
@@ -49,9 +48,8 @@ CueWriteResult sb_Write_Cues(const QList<ImportRow>& rows, bool mergeEqualTimes,
                               .left(MergedDescriptionLength);
         }
         const ChannelTarget target = ChannelTarget::of(*row);
-        if (target.outcome == ChannelTarget::Outcome::Assign) {
-            show.ics.cell(target.module, target.channel) = Assignment::cueText(
-                result.cues, target.level > 0 ? std::optional<int>(target.level) : std::nullopt);
+        if (target.assigns()) {
+            show.ics.cell(target.module, target.channel) = target.cellFor(result.cues);
             ++result.channels;
         }
     }

@@ -4,6 +4,10 @@
 
 namespace zyn {
 
+// What a line number of the import counts: the lines of a text file or the
+// rows of a sheet. The user is told "line" or "row" accordingly.
+enum class LineUnit { TextLine, SheetRow };
+
 // Why a cue list could not be read (or read only in part), with the facts the
 // user needs to find the fault: the file, the line or sheet row, what stood
 // there. The front ends put it into words (ImportErrorText).
@@ -25,12 +29,14 @@ struct ImportError {
     QString path;
     int line = 0; // 1-based text line or sheet row; 0 when not tied to one
     QString detail;
+    LineUnit unit = LineUnit::TextLine;
 
     bool ok() const { return kind == Kind::None; }
     explicit operator bool() const { return !ok(); }
 
-    static ImportError at(Kind kind, const QString& path, int line = 0, QString detail = {}) {
-        return {kind, path, line, std::move(detail)};
+    static ImportError at(Kind kind, const QString& path, int line = 0, QString detail = {},
+                          LineUnit unit = LineUnit::TextLine) {
+        return {kind, path, line, std::move(detail), unit};
     }
 };
 

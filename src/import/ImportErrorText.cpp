@@ -63,8 +63,7 @@ QString description(const ImportError& error, const LanguageTexts& texts) {
     QString text =
         what(error, texts) + QStringLiteral("\r\n") + QDir::toNativeSeparators(error.path);
     if (error.line > 0)
-        text += QStringLiteral(", ") + texts.text(TextId::WordLine) + u' ' +
-                QString::number(error.line);
+        text += QStringLiteral(", ") + place(error.unit, error.line, texts);
     if (!error.detail.isEmpty() && !hasOwnDetail(error.kind))
         text += QStringLiteral("\r\n") + error.detail;
     return text;
@@ -80,9 +79,14 @@ QString noteText(ImportNote note, const ImportRow& row, const LanguageTexts& tex
                texts.text(ImportTextId::NoteChannelOutOfRange);
     case ImportNote::LevelRefused:
         return texts.text(ImportTextId::HeaderSecurity) + u' ' + row.security +
-               QStringLiteral(": ") + texts.text(ImportTextId::NoteLevelRefused);
+               QStringLiteral(": ") + texts.text(ImportTextId::NoteLevelKept);
     }
     return {};
+}
+
+QString place(LineUnit unit, int line, const LanguageTexts& texts) {
+    const int word = unit == LineUnit::SheetRow ? int(ImportTextId::WordRow) : TextId::WordLine;
+    return texts.text(word) + u' ' + QString::number(line);
 }
 
 } // namespace zyn::ImportErrorText

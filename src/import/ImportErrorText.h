@@ -18,5 +18,8 @@ QString description(const ImportError& error, const LanguageTexts& texts);
 // One sentence about a preview row's note, led by the values it is about.
 QString noteText(ImportNote note, const ImportRow& row, const LanguageTexts& texts);
 
+// "line 12" for a text file's line, "row 12" for a sheet's row.
+QString place(LineUnit unit, int line, const LanguageTexts& texts);
+
 } // namespace ImportErrorText
 } // namespace zyn

@@ -36,10 +36,13 @@ enum : int {
     ErrorTooFewFields = 274,
     ErrorTimeMissing = 275,
     ErrorBadTime = 276,
-    // Row notes: 278 and 279 follow the row's values and a colon.
+    // Row notes: 278 and 340 follow the row's values and a colon.
     NoteDescriptionReplaced = 277,
     NoteChannelOutOfRange = 278,
-    NoteLevelRefused = 279,
+    NoteLevelKept = 340,
+    // "row" for a sheet row, as TextId::WordLine ("line") for a text line.
+    WordRow = 341,
+    NoteXlsWholeSeconds = 342,
 };
 
 } // namespace zyn::ImportTextId

@@ -62,7 +62,9 @@ ImportRows rowOfLine(QStringView line, const QString& path, int lineNumber) {
     QString description = fields[6];
     if (!fields[8].isEmpty())
         description += QStringLiteral(" (") + fields[8] + u')';
-    return {{ImportRow::fromCells(time, description, fields[10], fields[11], QString())}, {}};
+    ImportRow row = ImportRow::fromCells(time, description, fields[10], fields[11], QString());
+    row.line = lineNumber;
+    return {{row}, {}};
 }
 
 ImportRows read(const QString& path) {

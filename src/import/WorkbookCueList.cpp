@@ -69,19 +69,26 @@ ImportRows readRows(const Workbook& workbook, const QString& path, bool fixedLay
             break;
         QString time = ImportTime::zero();
         if (layout.columns.time > 0) {
-            const QString text = cell(workbook, layout.columns.time, sheetRow);
+            const QString name = columnLetters(layout.columns.time) + QString::number(sheetRow);
+            const QString text = workbook.cellText(name);
             const std::optional<QString> parsed = ImportTime::parse(text);
             if (!parsed) {
-                result.error = ImportError::at(ImportError::Kind::BadTime, path, sheetRow, text);
+                result.error = ImportError::at(ImportError::Kind::BadTime, path, sheetRow, text,
+                                               LineUnit::SheetRow);
                 return result;
             }
             time = *parsed;
+            result.timesInWholeSeconds =
+                result.timesInWholeSeconds || workbook.timeInWholeSeconds(name);
         }
-        result.rows.append(
+        ImportRow row =
             ImportRow::fromCells(time, cell(workbook, layout.columns.description, sheetRow),
                                  cell(workbook, layout.columns.module, sheetRow),
                                  cell(workbook, layout.columns.channel, sheetRow),
-                                 cell(workbook, layout.columns.security, sheetRow)));
+                                 cell(workbook, layout.columns.security, sheetRow));
+        row.line = sheetRow;
+        row.unit = LineUnit::SheetRow;
+        result.rows.append(row);
     }
     return result;
 }

@@ -31,6 +31,13 @@ public:
 
     // "A1", "B10", "AA3": column letters, then the 1-based row number.
     virtual QString cellText(QStringView cellName) const = 0;
+
+    // Whether the cell holds a time or date that the engine could give only
+    // to the whole second, so that its text has lost the fraction.
+    virtual bool timeInWholeSeconds(QStringView cellName) const {
+        Q_UNUSED(cellName);
+        return false;
+    }
 };
 
 // The spreadsheet engine behind the import. The import asks it for a workbook

@@ -75,6 +75,17 @@ TEST_F(CueListImporting, WritingTakesThePreviewAsTheUserLeftIt) {
     EXPECT_EQ(show->ics.cell(3, 7), "");
 }
 
+TEST_F(CueListImporting, ALevelBeyondWhatTheControllerStoresKeepsItsChannelAndIsNoted) {
+    m_engine.setRows({{"Time", "Effect", "Slave", "Channel", "Security"},
+                      {"0:00:01", "Comet", "3", "7", "300"}});
+    m_import.open("cues.xlsx", FileKind::Workbook);
+    ASSERT_TRUE(m_import.importRows(false, ColumnChoice{1, 2, 3, 4, 5}).ok());
+    EXPECT_EQ(m_import.preview().rows().first().notes(), QList{ImportNote::LevelRefused});
+    auto show = std::make_unique<Show>();
+    EXPECT_EQ(m_import.write(false, *show).channels, 1);
+    EXPECT_EQ(show->ics.cell(3, 7), "1-300");
+}
+
 TEST_F(CueListImporting, AProjectFileIsRefusedAndCannotBeImported) {
     const QString path = writeText("[ZYN600 PROJECTFILE]\r\n#TRUE#\r\n");
     const ImportError error = m_import.open(path, FileKind::TextFile);
@@ -143,7 +154,7 @@ TEST(ImportErrorTexts, RowNotesLeadWithTheValuesTheyAreAbout) {
     EXPECT_EQ(ImportErrorText::noteText(ImportNote::DescriptionReplaced, row, texts), "T277");
     EXPECT_EQ(ImportErrorText::noteText(ImportNote::ChannelOutOfRange, row, texts),
               "T189 201, T190 17: T278");
-    EXPECT_EQ(ImportErrorText::noteText(ImportNote::LevelRefused, row, texts), "T191 300: T279");
+    EXPECT_EQ(ImportErrorText::noteText(ImportNote::LevelRefused, row, texts), "T191 300: T340");
 }
 
 } // namespace

@@ -122,11 +122,13 @@ INSTANTIATE_TEST_SUITE_P(
                     AssignmentCase{"2.5", "7", "", "2/7=1", NoNotes},
                     AssignmentCase{"3.5", "6.5", "1.5", "4/6=1-2", NoNotes},
                     AssignmentCase{"3 abc", "7x", "2.4", "3/7=1-2", NoNotes},
-                    // Levels above 10 are kept as long as the controller table can carry them.
+                    // Every level is kept as written; the transfer refuses those above 10,
+                    // and the preview points out those no controller byte can hold.
                     AssignmentCase{"3", "7", "11", "3/7=1-11", NoNotes},
                     AssignmentCase{"3", "7", "255", "3/7=1-255", NoNotes},
-                    AssignmentCase{"3", "7", "256", nullptr, LevelRefused},
-                    AssignmentCase{"3", "7", "1e9", nullptr, LevelRefused},
+                    AssignmentCase{"3", "7", "256", "3/7=1-256", LevelRefused},
+                    AssignmentCase{"3", "7", "1e9", "3/7=1-1000000000", LevelRefused},
+                    AssignmentCase{"3", "7", "1e999", "3/7=1-1e999", LevelRefused},
                     // Modules and channels the show does not have.
                     AssignmentCase{"201", "1", "", nullptr, OutOfRange},
                     AssignmentCase{"1", "17", "", nullptr, OutOfRange},

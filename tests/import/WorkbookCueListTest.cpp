@@ -2,6 +2,10 @@
 
 #include "fakes/FakeSpreadsheet.h"
 #include "fakes/QtPrinters.h"
+#include "import/ImportErrorText.h"
+#include "import/ImportTextId.h"
+#include "settings/LanguageTexts.h"
+#include "settings/TextId.h"
 
 #include <gtest/gtest.h>
 
@@ -94,8 +98,16 @@ TEST(WorkbookFixedRows, StartAtRowTenWithTimeModuleChannelSecurityDescription) {
                                                       ColumnChoice{5, 5, 5, 5, 5});
     EXPECT_EQ(read.error.kind, ImportError::Kind::BadTime); // row 11 has no time
     EXPECT_EQ(read.error.line, 11);
+    // A sheet row is called a row, not a line.
+    QStringList texts(TextId::Bound);
+    texts[TextId::WordLine] = "line";
+    texts[ImportTextId::WordRow] = "row";
+    EXPECT_TRUE(
+        ImportErrorText::description(read.error, LanguageTexts(texts)).endsWith("w.xls, row 11"));
     ASSERT_EQ(read.rows.size(), 1);
     EXPECT_EQ(read.rows[0], ImportRow::fromCells("00:00:01:500", "Opening", "2", "16", "3"));
+    EXPECT_EQ(ImportErrorText::place(read.rows[0].unit, read.rows[0].line, LanguageTexts(texts)),
+              "row 10");
 }
 
 } // namespace

@@ -211,6 +211,25 @@ TEST_F(ImportDialogScenario, FixedLayoutRowsAddUpUntilCleared) {
     EXPECT_TRUE(button(dialog, "IMPORT")->isEnabled());
 }
 
+TEST_F(ImportDialogScenario, TimesReadFromAnXlsWorkbookComeWithANoteOnTheirHundredths) {
+    for (const char* extension : {"xls", "ods"}) {
+        SCOPED_TRACE(extension);
+        prompter.clear();
+        const bool xls = QLatin1String(extension) == u"xls";
+        ImportDialog dialog(*session, engine, window.get());
+        files.choose(fixture("fixed", extension), Workbooks);
+        click(dialog, "Open");
+        child<QCheckBox>(dialog, "CheckFileformat")->click();
+        click(dialog, "IMPORT");
+        EXPECT_EQ(preview(dialog).value(0),
+                  xls ? "00:00:02:000|Opening|1|1|" : "00:00:01:500|Opening|1|1|");
+        ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), xls ? 1 : 0);
+        if (xls) {
+            EXPECT_EQ(prompter.shown().last().text, text(342));
+        }
+    }
+}
+
 TEST_F(ImportDialogScenario, ATextCueListIsReadAndThinnedRowByRow) {
     ImportDialog dialog(*session, engine, window.get());
     dialog.show();

@@ -271,8 +271,15 @@ void ImportDialog::importRows() {
         updateRowCommands();
         setStatus({});
     }
+    // One box for both: the rows read before an error keep their rounded times.
+    QStringList messages;
     if (error)
-        report(error);
+        messages.append(ImportErrorText::description(error, m_session.texts));
+    if (m_import.timesInWholeSeconds())
+        messages.append(text(ImportTextId::NoteXlsWholeSeconds));
+    if (!messages.isEmpty())
+        m_session.prompter.warn(messages.join(QStringLiteral("\r\n\r\n")),
+                                text(TextId::WarningTitle));
 }
 
 void ImportDialog::deleteRow() {

@@ -18,6 +18,7 @@ SpreadsheetEngine::Opened PipedWorkbook::open(const SheetPipe::ChildReader& read
     }
     std::unique_ptr<PipedWorkbook> workbook(new PipedWorkbook);
     workbook->m_cells = std::move(sheet.cells);
+    workbook->m_wholeSecondTimes = std::move(sheet.wholeSecondTimes);
     return {std::move(workbook), {}};
 }
 
@@ -26,6 +27,12 @@ QString PipedWorkbook::cellText(QStringView cellName) const {
     if (!position)
         return {};
     return m_cells.value(SheetPipe::Sheet::key(position->row, position->column));
+}
+
+bool PipedWorkbook::timeInWholeSeconds(QStringView cellName) const {
+    const std::optional<CellPosition> position = CellName::parse(cellName);
+    return position &&
+           m_wholeSecondTimes.contains(SheetPipe::Sheet::key(position->row, position->column));
 }
 
 } // namespace zyn

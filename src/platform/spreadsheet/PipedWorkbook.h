@@ -4,6 +4,7 @@
 #include "platform/SpreadsheetEngine.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace zyn {
 
@@ -15,11 +16,13 @@ public:
     static SpreadsheetEngine::Opened open(const SheetPipe::ChildReader& reader);
 
     QString cellText(QStringView cellName) const override;
+    bool timeInWholeSeconds(QStringView cellName) const override;
 
 private:
     PipedWorkbook() = default;
 
     QHash<quint64, QString> m_cells;
+    QSet<quint64> m_wholeSecondTimes;
 };
 
 } // namespace zyn

@@ -142,7 +142,7 @@ Sheet decode(QByteArrayView stream) {
         quint8 end = 0;
         if (!in.get(&end) || end != End || !in.atEnd())
             return damagedStream();
-        return {Sheet::Outcome(outcome), QString::fromUtf8(detail), {}};
+        return {Sheet::Outcome(outcome), QString::fromUtf8(detail), {}, {}};
     }
     Sheet sheet;
     sheet.outcome = Sheet::Outcome::Read;
@@ -181,8 +181,11 @@ Sheet decode(QByteArrayView stream) {
         default:
             return damagedStream();
         }
-        if (!text.isEmpty())
-            sheet.cells.insert(Sheet::key(int(row), int(column)), text);
+        if (text.isEmpty())
+            continue;
+        sheet.cells.insert(Sheet::key(int(row), int(column)), text);
+        if (tag == ClockText)
+            sheet.wholeSecondTimes.insert(Sheet::key(int(row), int(column)));
     }
     if (!in.atEnd())
         return damagedStream();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace zyn::SheetPipe {
@@ -14,6 +15,9 @@ struct Sheet {
     QString detail; // why the sheet was not read
     // The text of every non-empty cell by key(row, column), both 0-based.
     QHash<quint64, QString> cells;
+    // The keys of the cells sent as ClockText: times whose reader gave them
+    // only to the whole second.
+    QSet<quint64> wholeSecondTimes;
 
     static quint64 key(int row, int column) {
         return (quint64(quint32(row)) << 32) | quint32(column);

@@ -17,8 +17,10 @@ public:
     void integer(int row, int column, qint32 value);
     void number(int row, int column, double value);
     void text(int row, int column, QByteArrayView utf8);
-    // A time or date as "HH:MM:SS" or "YYYY-MM-DD HH:MM:SS"; the hours lose
-    // their leading zero on the way, as other workbook formats give them.
+    // A time or date as "HH:MM:SS" or "YYYY-MM-DD HH:MM:SS", which the
+    // reader could give only to the whole second (the workbook learns so);
+    // the hours lose their leading zero on the way, as other workbook
+    // formats give them.
     void clockText(int row, int column, QByteArrayView utf8);
     // Ends the sheet; false when the pipe would not take it.
     bool finish();
