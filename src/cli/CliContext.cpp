@@ -26,8 +26,10 @@ StopLabels fileFormLabels() {
     return StopLabels::fileForm();
 }
 
-CliContext::CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home, QString usageText)
-    : m_out(out), m_err(err), m_home(std::move(home)), m_usageText(std::move(usageText)) {}
+CliContext::CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home,
+                       QString bundledLanguageDir, QString usageText)
+    : m_out(out), m_err(err), m_home(std::move(home)),
+      m_bundledLanguageDir(std::move(bundledLanguageDir)), m_usageText(std::move(usageText)) {}
 
 int CliContext::fail(const QString& message) {
     m_err.write((QStringLiteral("zynctl: ") + oneLine(message) + u'\n').toUtf8());
@@ -42,7 +44,9 @@ int CliContext::usage(const QString& message) {
 
 LanguageTexts CliContext::languageTexts() const {
     const QString name = ConfigFile::readLanguageName(m_home.configPath());
-    return LanguageLoader::load(m_home.languageDirectory(), name).texts;
+    // A folder zynk5 has not prepared yet (a new --home, an installed zynctl
+    // run first) has no languages of its own.
+    return LanguageLoader::load(m_home.languageSearchPath(m_bundledLanguageDir), name).texts;
 }
 
 QString CliContext::describe(const FileError& error) const {

@@ -19,7 +19,10 @@ class CliContext {
 public:
     enum Status { Success = 0, Failure = 1, UsageError = 2 };
 
-    CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home, QString usageText);
+    // `bundledLanguageDir` holds the languages shipped with the program ("" when
+    // none are found); the program folder is read, never prepared.
+    CliContext(QIODevice& out, QIODevice& err, ProgramDirectory home, QString bundledLanguageDir,
+               QString usageText);
 
     QIODevice& out() { return m_out; }
     // For progress lines; a failure goes through fail().
@@ -46,6 +49,7 @@ private:
     QIODevice& m_out;
     QIODevice& m_err;
     ProgramDirectory m_home;
+    QString m_bundledLanguageDir;
     QString m_usageText;
 };
 

@@ -73,8 +73,9 @@ int ZynCtl::run(const QStringList& arguments) {
         home = words[1];
         words = words.mid(2);
     }
-    CliContext context(
-        m_out, m_err, ProgramDirectory::resolve(home, m_executableDir, m_userDataDir), usageText());
+    CliContext context(m_out, m_err,
+                       ProgramDirectory::resolve(home, m_executableDir, m_userDataDir),
+                       ProgramDirectory::bundledLanguageDirectory(m_executableDir), usageText());
     if (words.isEmpty())
         return context.usage(QStringLiteral("no command given"));
     const QString name = words.takeFirst();

@@ -19,6 +19,9 @@ struct Loaded {
 };
 
 Loaded load(const QString& languageDirectory, const QString& languageName);
+// The same over several folders: a language comes from the first folder that
+// holds a readable file of it.
+Loaded load(const QStringList& languageDirectories, const QString& languageName);
 
 // DirReadFiles: the "*.lan" files of a folder, by name.
 QStringList DirReadFiles(const QString& directory);

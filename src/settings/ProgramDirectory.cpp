@@ -75,6 +75,14 @@ bool ProgramDirectory::prepare(const QString& bundledLanguageDir, QString* error
     return true;
 }
 
+QStringList ProgramDirectory::languageSearchPath(const QString& bundledLanguageDir) const {
+    QStringList directories;
+    if (!bundledLanguageDir.isEmpty())
+        directories.append(bundledLanguageDir);
+    directories.append(languageDirectory());
+    return directories;
+}
+
 QString ProgramDirectory::languageDirectory() const {
     return QDir(m_path).filePath(LanguageFolder);
 }

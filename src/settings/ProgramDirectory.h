@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace zyn {
 
@@ -25,6 +25,11 @@ public:
     // language files it lacks or holds in an older form. False with a reason
     // when the folder cannot be made.
     bool prepare(const QString& bundledLanguageDir, QString* error) const;
+
+    // Where a program that leaves this folder as it is finds its languages:
+    // the bundled files first, since prepare() would put them in place of the
+    // folder's copies, then the folder's own (languages a user added).
+    QStringList languageSearchPath(const QString& bundledLanguageDir) const;
 
     const QString& path() const { return m_path; }
     QString languageDirectory() const;

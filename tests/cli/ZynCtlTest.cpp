@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -140,6 +141,37 @@ TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_FALSE(QFile::exists(path("x.zyn")));
+}
+
+TEST_F(ZynCtlRun, AHomeWithoutLanguagesSpeaksTheBundledOnesAndStaysUntouched) {
+    writeFile("garbage.zyn", QByteArray("\x00\x01\x02garbage\xff", 11));
+    const QStringList dump = {"dump", path("garbage.zyn")};
+    const Result portable = run(dump);
+    ASSERT_TRUE(portable.err.contains("project")) << portable.err.toStdString();
+
+    // An installed copy: the languages lie in the share folder beside bin/.
+    const QString installedBin = path("prefix/bin");
+    const QString shared = path("prefix/share/zynk5/Language");
+    ASSERT_TRUE(QDir().mkpath(installedBin) && QDir().mkpath(shared));
+    const QDir built(test::builtLanguageDir());
+    for (const QString& name : built.entryList({"*.lan"}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(built.filePath(name), QDir(shared).filePath(name)));
+
+    const struct {
+        const char* home;
+        QStringList arguments;
+        QString executableDir;
+    } cases[] = {
+        {"fresh", QStringList{"--home", path("fresh")} + dump, test::builtExecutableDir()},
+        {"user", dump, installedBin},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.home);
+        const Result result = test::runZynCtl(c.arguments, path(c.home), c.executableDir);
+        EXPECT_EQ(result.status, ZynCtl::Failure);
+        EXPECT_EQ(result.err, portable.err);
+        EXPECT_FALSE(QFileInfo::exists(path(c.home)));
+    }
 }
 
 TEST_F(ZynCtlRun, LanguageSourcesCompileAndDumpBack) {
