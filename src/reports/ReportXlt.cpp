@@ -18,8 +18,30 @@ QString oneLine(QString text) {
     return text;
 }
 
+bool isSurrogatePair(const QString& text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+}
+
+// The project path only tells the reader where the show lies: a character the
+// code page lacks (a folder named in another script) becomes "?" instead of
+// keeping the report from being exported.
+QString withQuestionMarks(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (Cp1252::canEncode(text[i])) {
+            result += text[i];
+            continue;
+        }
+        result += u'?';
+        if (isSurrogatePair(text, i))
+            ++i;
+    }
+    return result;
+}
+
 char32_t codePointAt(const QString& text, qsizetype i) {
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+    if (isSurrogatePair(text, i))
         return QChar::surrogateToUcs4(text[i], text[i + 1]);
     return text[i].unicode();
 }
@@ -35,7 +57,7 @@ QString text(const Report& report) {
     QString file;
     file += oneLine(report.ReportTitle) + LineEnd;
     file += oneLine(report.TitleInfo[0]) + LineEnd;
-    file += oneLine(report.TitleInfo[1]) + LineEnd;
+    file += oneLine(withQuestionMarks(report.TitleInfo[1])) + LineEnd;
     file += LineEnd;
     const std::vector<int> columns = report.columnsInOrder();
     for (const int c : columns)

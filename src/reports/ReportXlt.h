@@ -28,7 +28,8 @@ namespace ReportXlt {
 QString text(const Report& report);
 
 // Writes the file whole or not at all. A text the code page cannot hold is
-// refused with the line it is on; nothing is written then.
+// refused with the line it is on and nothing is written then; only the
+// project path, which is there for the reader, has such characters as "?".
 FileError save(const Report& report, const QString& path);
 
 // A pool text as exports write it: "," replaced by ".".

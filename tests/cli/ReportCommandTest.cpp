@@ -69,6 +69,21 @@ TEST_F(ReportCommand, WritesEachKindOfOutput) {
     EXPECT_EQ(opened.workbook->cellText(u"A207"), "200");
 }
 
+TEST_F(ReportCommand, ATextExportNamesAProjectFolderOutsideTheCodePageWithQuestionMarks) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Łódź")));
+    const QString project = path(QStringLiteral("Łódź/show.zyn"));
+    ASSERT_TRUE(QFile::copy(path("show.zyn"), project));
+    ASSERT_EQ(run({"report", "times", project, "-o", path("t.xlt")}), ZynCtl::Success)
+        << m_err.toStdString();
+    const QList<QByteArray> lines = readFile("t.xlt").split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[2], QDir::toNativeSeparators(m_dir.path()).toUtf8() +
+                            QDir::separator().toLatin1() +
+                            "?\xF3"
+                            "d?" +
+                            QDir::separator().toLatin1() + "show.zyn\r");
+}
+
 TEST_F(ReportCommand, RefusesWhatItCannotDo) {
     const struct {
         QStringList arguments;

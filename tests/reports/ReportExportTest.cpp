@@ -92,10 +92,12 @@ TEST_F(ReportExport, AFailedWriteKeepsThePreviousFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("previous");
     old.close();
-    // A text the code page cannot hold is refused with its line.
-    const FileError error = ReportXlt::save(timeList("/shows/Ω.zyn"), old.fileName());
+    // A cell the code page cannot hold is refused with its line.
+    Report report = timeList();
+    report.ReportPool[2][2] = QStringLiteral("Ω");
+    const FileError error = ReportXlt::save(report, old.fileName());
     EXPECT_EQ(error.kind, FileError::Kind::Unstorable);
-    EXPECT_EQ(error.line, 3);
+    EXPECT_EQ(error.line, 7);
     EXPECT_TRUE(error.detail.contains(QStringLiteral("U+03A9"))) << error.detail.toStdString();
     EXPECT_EQ(readFile(old.fileName()), "previous");
     for (const char* name : {"no/such/times.xlt", "no/such/times.xlsx"}) {
