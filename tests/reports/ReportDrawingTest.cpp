@@ -161,5 +161,31 @@ TEST_F(ReportDrawing, TheTableAlignsItsColumnsAndRulesOnlyThePrintedRows) {
     }
 }
 
+TEST_F(ReportDrawing, ATextCutAtItsColumnEdgeEndsWithAnEllipsis) {
+    build(1);
+    // The recording target draws 2 mm per character; the text starts 0.5 mm
+    // inside its column.
+    const int fitting = int((m_report.Columns[2].Width - 0.5) / 2);
+    const QString longText = QStringLiteral("Golden willow with crackling tail ").repeated(3);
+    const struct {
+        QString cell;
+        QString drawn;
+    } cases[] = {
+        {longText.left(fitting), longText.left(fitting)},
+        {longText.left(fitting + 1), longText.left(fitting - 1) + QChar(0x2026)},
+        {longText, longText.left(fitting - 1) + QChar(0x2026)},
+        // No blank is left dangling before the mark.
+        {QString(fitting - 2, u'x') + QStringLiteral(" tail"),
+         QString(fitting - 2, u'x') + QChar(0x2026)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell.toStdString());
+        m_report.ReportPool[1][2] = c.cell;
+        m_target = RecordingTarget();
+        renderer().sb_Report_Datenblatt_ListenDruck(m_target, 1);
+        EXPECT_EQ(m_target.ofKind(Kind::Text)[4 + 2].text, c.drawn);
+    }
+}
+
 } // namespace
 } // namespace zyn

@@ -20,6 +20,30 @@ constexpr double RightText = 38;   // its text, from the right edge
 constexpr double InfoTop = 24;     // first line in the band
 constexpr double LeftInset = 0.5;  // left-aligned text from its column edge
 constexpr double CentreShift = 0.25;
+constexpr QChar Ellipsis(0x2026);
+
+// The text as it fits the width: whole, or its longest start that fits with
+// a closing mark, so that a reader sees the text goes on. No blank is left
+// before the mark, and a character outside the basic plane stays whole.
+QString fitted(const DrawingTarget& target, const QString& text, double width) {
+    if (target.textWidth(text) <= width)
+        return text;
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (target.textWidth(text.left(middle) + Ellipsis) <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits;
+    QString start = text.left(fits);
+    while (!start.isEmpty() && start.back().isSpace())
+        start.chop(1);
+    return start + Ellipsis;
+}
 
 } // namespace
 
@@ -75,9 +99,10 @@ void ReportRenderer::printRow(DrawingTarget& target, int row, double y) const {
             target.printText(x + CentreShift + column.Width / 2 - target.textWidth(trimmed) / 2, y,
                              trimmed, DrawingTarget::NoClip);
         } else {
-            // A text wider than its column stops at the column's edge
-            // instead of running over the next column's text.
-            target.printText(x + LeftInset, y, text, x + column.Width);
+            // A text wider than its column ends in the mark at the column's
+            // edge; the clip keeps even a lone mark off the next column.
+            target.printText(x + LeftInset, y, fitted(target, text, column.Width - LeftInset),
+                             x + column.Width);
         }
         x += column.Width;
     }
