@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShellTextId.h"
+
 #include <array>
 
 namespace zyn::MenuLayout {
@@ -111,7 +113,7 @@ inline constexpr std::array ReportButtons = {
     Button{"SEITEVOR", "SEITEVOR", 71, true, true},
     Button{"SEITEWEITER", "SEITEWEITER", 72, true, true},
     Button{"SEITEENDE", "SEITEENDE", 73, true, true},
-    Button{"REPORT_OPTIONEN", "EDIT", 59, true, true},
+    Button{"REPORT_OPTIONEN", "EDIT", ShellTextId::ReportOptionsTooltip, true, true},
 };
 
 } // namespace zyn::MenuLayout

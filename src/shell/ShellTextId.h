@@ -22,6 +22,7 @@ enum : int {
     NewShowButton = 155,
     Subtitle = 156,
     SpreadsheetMissing = 177,
+    ReportOptionsTooltip = 350,
     AllFilesFilter = 219,
     ProjectFilter = 220,
     UndoMenu = 247,

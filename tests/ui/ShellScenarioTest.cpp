@@ -2,10 +2,12 @@
 #include "UiTestSupport.h"
 #include "editor/ui/ShowGridView.h"
 #include "fakes/QtPrinters.h"
+#include "shell/MenuLayout.h"
 #include "shell/WindowTitle.h"
 
 #include <QAction>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 
 using namespace zyn;
@@ -120,6 +122,27 @@ TEST_F(ShellScenario, MenusAndToolbarsCarryTheirLanguageTexts) {
     EXPECT_FALSE(action("IC_CLEAR")->isVisible());
     EXPECT_EQ(find<QLabel>("Panel3")->text(), text(15) + ": 1");
     EXPECT_EQ(find<QLabel>("Panel5")->text(), text(14) + ": 1");
+}
+
+TEST_F(ShellScenario, EveryToolbarButtonHasATooltipOfItsOwn) {
+    QHash<QString, QString> keyOfTooltip;
+    const auto check = [&](const auto& buttons) {
+        for (const MenuLayout::Button& button : buttons) {
+            if (QLatin1String(button.key).startsWith(QLatin1String("Platzhalter")))
+                continue;
+            const QString tooltip = action(button.key)->toolTip();
+            if (button.shown) {
+                EXPECT_FALSE(tooltip.isEmpty()) << button.key;
+            }
+            if (tooltip.isEmpty())
+                continue;
+            EXPECT_FALSE(keyOfTooltip.contains(tooltip))
+                << button.key << " shows the tooltip of " << keyOfTooltip[tooltip].toStdString();
+            keyOfTooltip.insert(tooltip, QLatin1String(button.key));
+        }
+    };
+    check(MenuLayout::EditButtons);
+    check(MenuLayout::ReportButtons);
 }
 
 TEST_F(ShellScenario, ExitWithoutChangesAsksNothingAndWritesTheSettings) {
