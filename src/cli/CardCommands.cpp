@@ -32,9 +32,10 @@ std::optional<QByteArray> imageOf(CliContext& context, const QString& project, i
     if (!context.loadProject(project, fileFormLabels(), *show, status))
         return std::nullopt;
     CardImage::Result built = CardImage::build(*show);
-    if (built.refusal) {
-        *status =
-            context.fail(TableRefusalText::description(*built.refusal, context.languageTexts()));
+    if (!built.ok()) {
+        for (const QString& line : TableRefusalText::lines(built.refusals, context.languageTexts(),
+                                                           TableRefusalText::TerminalLines))
+            *status = context.fail(line);
         return std::nullopt;
     }
     return std::move(built.bytes);

@@ -29,9 +29,10 @@ std::optional<ControllerTable> tableOf(CliContext& context, const QString& proje
     if (!context.loadProject(project, fileFormLabels(), *show, status))
         return std::nullopt;
     TableBuilder::Result built = TableBuilder(fileFormLabels()).build(*show);
-    if (built.refusal) {
-        *status =
-            context.fail(TableRefusalText::description(*built.refusal, context.languageTexts()));
+    if (!built.ok()) {
+        for (const QString& line : TableRefusalText::lines(built.refusals, context.languageTexts(),
+                                                           TableRefusalText::TerminalLines))
+            *status = context.fail(line);
         return std::nullopt;
     }
     return std::move(built.table);

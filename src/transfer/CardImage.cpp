@@ -74,14 +74,16 @@ CardImage::Result CardImage::build(const Show& show) {
                 refusal.slave = slave;
                 refusal.channel = channel;
                 refusal.cell = cell;
-                result.refusal = refusal;
-                return result;
+                result.refusals.push_back(refusal);
+                continue;
             }
             const int n = zyn::ChannelEntry::channelNumberOf(slave, channel);
             put16(image, cueNumberAddress(n), entry.cue);
             put16(image, levelAddress(n), entry.level);
         }
     }
+    if (!result.ok())
+        return result;
     image[Size - 1] = 1;
     result.bytes = image;
     return result;

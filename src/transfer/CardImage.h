@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
+#include <vector>
 
 namespace zyn {
 
@@ -48,10 +48,13 @@ public:
 
     // A show is refused (LevelOutOfRange) when a channel that fires with a
     // cue carries a level that is not a whole number from 0 to 10: no card
-    // gets a security level the show does not mean.
+    // gets a security level the show does not mean. Every such channel is
+    // named, slave by slave, channel by channel.
     struct Result {
-        QByteArray bytes; // Size bytes, or empty with a refusal
-        std::optional<TableRefusal> refusal;
+        QByteArray bytes; // Size bytes, or empty with refusals
+        std::vector<TableRefusal> refusals;
+
+        bool ok() const { return refusals.empty(); }
     };
 
     static Result build(const Show& show);

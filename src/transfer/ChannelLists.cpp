@@ -16,15 +16,24 @@ std::optional<int> wholeIn(double value, int low, int high) {
     return static_cast<int>(value);
 }
 
-std::optional<TableRefusal> overfull(const ChannelRecord& record, TableRefusal::Holder holder,
-                                     int number) {
+void checkCount(const ChannelRecord& record, TableRefusal::Holder holder, int number,
+                std::vector<TableRefusal>& refusals) {
     if (record.fitsCountByte())
-        return std::nullopt;
+        return;
     TableRefusal refusal;
     refusal.reason = TableRefusal::Reason::TooManyChannels;
     refusal.holder = holder;
     refusal.number = number;
     refusal.count = record.count();
+    refusals.push_back(refusal);
+}
+
+TableRefusal badLevel(int slave, int channel, const QString& cell) {
+    TableRefusal refusal;
+    refusal.reason = TableRefusal::Reason::LevelOutOfRange;
+    refusal.slave = slave;
+    refusal.channel = channel;
+    refusal.cell = cell;
     return refusal;
 }
 
@@ -57,38 +66,30 @@ ChannelLists::Cell ChannelLists::read(const QString& cell) {
     return result;
 }
 
-std::optional<TableRefusal> ChannelLists::collect(const IcTable& ics, ChannelLists& lists) {
+std::vector<TableRefusal> ChannelLists::collect(const IcTable& ics, ChannelLists& lists) {
     lists = ChannelLists();
+    std::vector<TableRefusal> refusals;
     for (int s = 1; s <= MaxSlaves; ++s) {
         for (int c = 1; c <= ChannelsPerSlave; ++c) {
             const Cell cell = read(ics.cell(s, c));
             if (cell.target == Cell::Target::None)
                 continue;
             const auto level = wholeIn(cell.level, 0, MaxLevel);
-            if (!level) {
-                TableRefusal refusal;
-                refusal.reason = TableRefusal::Reason::LevelOutOfRange;
-                refusal.slave = s;
-                refusal.channel = c;
-                refusal.cell = ics.cell(s, c);
-                return refusal;
-            }
-            const ChannelEntry entry{quint8(*level), ChannelEntry::channelNumberOf(s, c)};
+            if (!level)
+                refusals.push_back(badLevel(s, c, ics.cell(s, c)));
+            const ChannelEntry entry{quint8(level.value_or(0)),
+                                     ChannelEntry::channelNumberOf(s, c)};
             if (cell.target == Cell::Target::Cue)
                 lists.m_cues[std::size_t(cell.number - 1)].append(entry);
             else
                 lists.m_keys[std::size_t(cell.number - 1)].append(entry);
         }
     }
-    for (int q = 1; q <= MaxCues; ++q) {
-        if (auto refusal = overfull(lists.cue(q), TableRefusal::Holder::Cue, q))
-            return refusal;
-    }
-    for (int k = 1; k <= KeyCount; ++k) {
-        if (auto refusal = overfull(lists.key(k), TableRefusal::Holder::Key, k))
-            return refusal;
-    }
-    return std::nullopt;
+    for (int q = 1; q <= MaxCues; ++q)
+        checkCount(lists.cue(q), TableRefusal::Holder::Cue, q, refusals);
+    for (int k = 1; k <= KeyCount; ++k)
+        checkCount(lists.key(k), TableRefusal::Holder::Key, k, refusals);
+    return refusals;
 }
 
 } // namespace zyn

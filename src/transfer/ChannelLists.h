@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace zyn {
@@ -28,9 +27,12 @@ class ChannelLists {
 public:
     static constexpr int KeyCount = MaxKey;
 
-    // The lists, or the first reason the IC table cannot be sent: a cue or key
-    // with more than 255 channels, a level of a firing channel outside 0..10.
-    static std::optional<TableRefusal> collect(const IcTable& ics, ChannelLists& lists);
+    // Fills the lists and names every reason the IC table cannot be sent, in
+    // this order: each firing cell whose level is not a whole number 0..10,
+    // slave by slave, channel by channel; then each cue, then each key, with
+    // more than 255 channels. Empty when the table can be sent. A cell with a
+    // bad level still counts towards its cue's or key's channels.
+    static std::vector<TableRefusal> collect(const IcTable& ics, ChannelLists& lists);
 
     const ChannelRecord& cue(int cue) const { return m_cues[std::size_t(cue - 1)]; }
     const ChannelRecord& key(int key) const { return m_keys[std::size_t(key - 1)]; }

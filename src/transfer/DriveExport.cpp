@@ -1,5 +1,6 @@
 #include "DriveExport.h"
 
+#include "ControllerTable.h"
 #include "show/AtomicFile.h"
 
 #include <QDir>
@@ -84,29 +85,24 @@ std::optional<QByteArray> readBack(const QString& path) {
     return content;
 }
 
-FileError writeAndSync(QSaveFile& file, const QString& path, QByteArrayView bytes) {
-    if (!AtomicFile::writeAll(file, bytes) || !file.flush())
+// Puts the content into the open file; false as soon as the file refuses.
+using ContentWriter = std::function<bool(QIODevice& file)>;
+
+FileError writeAndSync(QSaveFile& file, const QString& path, const ContentWriter& write) {
+    if (!write(file) || !file.flush())
         return deviceFailure(path, file);
     if (const int code = syncDescriptor(file.handle()))
         return errnoFailure(path, code);
     return FileError::none();
 }
 
-} // namespace
-
-QString filePath(const QString& volumeRoot) {
-    return QDir(volumeRoot).filePath(FileName);
-}
-
-FileError writeToVolume(const QString& volumeRoot, QByteArrayView bytes) {
-    return writeFile(filePath(volumeRoot), bytes);
-}
-
-FileError writeFile(const QString& path, QByteArrayView bytes) {
+// Writes the content that `write` produces, which must equal `bytes`, and
+// proves the medium holds exactly those bytes.
+FileError writeChecked(const QString& path, QByteArrayView bytes, const ContentWriter& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return deviceFailure(path, file);
-    if (FileError error = writeAndSync(file, path, bytes)) {
+    if (FileError error = writeAndSync(file, path, write)) {
         file.cancelWriting();
         return error;
     }
@@ -126,6 +122,36 @@ FileError writeFile(const QString& path, QByteArrayView bytes) {
                               : QStringLiteral("the file cannot be read back"));
     }
     return FileError::none();
+}
+
+} // namespace
+
+QString filePath(const QString& volumeRoot) {
+    return QDir(volumeRoot).filePath(FileName);
+}
+
+FileError writeToVolume(const QString& volumeRoot, QByteArrayView bytes) {
+    return writeFile(filePath(volumeRoot), bytes);
+}
+
+FileError writeFile(const QString& path, QByteArrayView bytes) {
+    return writeChecked(path, bytes,
+                        [bytes](QIODevice& file) { return AtomicFile::writeAll(file, bytes); });
+}
+
+FileError writeTableToVolume(const QString& volumeRoot, const ControllerTable& table,
+                             const StepReport& report) {
+    const auto writeUnits = [&table, &report](QIODevice& file) {
+        int steps = 0;
+        for (const TableUnit& unit : table.units()) {
+            if (!AtomicFile::writeAll(file, unit.bytes))
+                return false;
+            if (unit.progressStep && report)
+                report(++steps);
+        }
+        return true;
+    };
+    return writeChecked(filePath(volumeRoot), table.bytes(), writeUnits);
 }
 
 } // namespace zyn::DriveExport

@@ -4,8 +4,11 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace zyn {
+
+class ControllerTable;
 
 // The controller table as the file "ZYN600TE.BIN" in the root of a removable
 // volume, where the controller picks it up. The controller reads the file as
@@ -22,6 +25,15 @@ QString filePath(const QString& volumeRoot);
 
 // Writes the table into the volume's root folder.
 FileError writeToVolume(const QString& volumeRoot, QByteArrayView bytes);
+
+// Hears the progress steps done so far, each time a unit that makes one has
+// gone to the file.
+using StepReport = std::function<void(int steps)>;
+
+// Writes the table into the volume's root folder unit by unit, reporting its
+// progress steps on the way (6400 for a whole table).
+FileError writeTableToVolume(const QString& volumeRoot, const ControllerTable& table,
+                             const StepReport& report);
 
 // Writes the bytes to any path with the same guarantees.
 FileError writeFile(const QString& path, QByteArrayView bytes);

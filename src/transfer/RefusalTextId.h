@@ -8,6 +8,10 @@ enum : int {
     TooManyCueChannels = 260,
     TooManyKeyChannels = 261,
     LevelNotWhole = 262,
+    // A shortened listing ends with MoreBefore, the number of places left
+    // out, and MoreAfter: "… and 5 more".
+    MoreBefore = 360,
+    MoreAfter = 361,
 };
 
 } // namespace zyn::RefusalTextId

@@ -34,8 +34,8 @@ void appendRecords(const ChannelLists& lists, ControllerTable& table) {
 TableBuilder::Result TableBuilder::build(const Show& show) const {
     Result result;
     ChannelLists lists;
-    result.refusal = ChannelLists::collect(show.ics, lists);
-    if (result.refusal)
+    result.refusals = ChannelLists::collect(show.ics, lists);
+    if (!result.ok())
         return result;
     ControllerTable& table = result.table;
     appendTimeSection(show, m_labels, table);

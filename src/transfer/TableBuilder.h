@@ -4,7 +4,7 @@
 #include "TableRefusal.h"
 #include "show/StopLabels.h"
 
-#include <optional>
+#include <vector>
 
 namespace zyn {
 
@@ -19,10 +19,11 @@ class TableBuilder {
 public:
     struct Result {
         ControllerTable table;
-        // Set when the show cannot be sent; the table is then empty.
-        std::optional<TableRefusal> refusal;
+        // Every reason the show cannot be sent, in the order of
+        // ChannelLists::collect; the table is then empty.
+        std::vector<TableRefusal> refusals;
 
-        bool ok() const { return !refusal; }
+        bool ok() const { return refusals.empty(); }
     };
 
     // `labels` are the stop labels the cue table holds (the current

@@ -39,6 +39,29 @@ protected:
         return project;
     }
 
+    // A project whose IC table holds runs of equal cells, filled channel by
+    // channel from slave 1, channel 1.
+    QString projectWith(const QList<QPair<QString, int>>& runs) {
+        QByteArray json = "{\"channels\": [";
+        int channel = 0;
+        for (const auto& [cell, count] : runs) {
+            for (int i = 0; i < count; ++i, ++channel)
+                json += QStringLiteral("%1{\"slave\": %2, \"channel\": %3, \"cell\": \"%4\"}")
+                            .arg(channel ? "," : "")
+                            .arg(channel / 16 + 1)
+                            .arg(channel % 16 + 1)
+                            .arg(cell)
+                            .toUtf8();
+        }
+        json += "]}";
+        QFile file(path("big.json"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        file.close();
+        EXPECT_EQ(run({"build", path("big.json"), "-o", path("big.zyn")}).status, ZynCtl::Success);
+        return path("big.zyn");
+    }
+
     test::CoreApplicationScope m_app;
     QTemporaryDir m_dir;
 };
@@ -63,20 +86,7 @@ TEST_F(TransferCommands, AShowTheControllerCannotTakeIsRefusedWithoutWritingAnyt
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cell);
-        QByteArray json = "{\"channels\": [";
-        for (int i = 0; i < c.channels; ++i)
-            json += QStringLiteral("%1{\"slave\": %2, \"channel\": %3, \"cell\": \"%4\"}")
-                        .arg(i ? "," : "")
-                        .arg(i / 16 + 1)
-                        .arg(i % 16 + 1)
-                        .arg(QLatin1String(c.cell))
-                        .toUtf8();
-        json += "]}";
-        QFile file(path("big.json"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(json);
-        file.close();
-        ASSERT_EQ(run({"build", path("big.json"), "-o", path("big.zyn")}).status, ZynCtl::Success);
+        projectWith({{QString::fromLatin1(c.cell), c.channels}});
 
         const Result table = run({"table", path("big.zyn"), "-o", path("big.bin")});
         EXPECT_EQ(table.status, ZynCtl::Failure);
@@ -90,6 +100,47 @@ TEST_F(TransferCommands, AShowTheControllerCannotTakeIsRefusedWithoutWritingAnyt
         EXPECT_EQ(transfer.status, ZynCtl::Failure);
         EXPECT_TRUE(transfer.err.contains(c.mentions));
         EXPECT_EQ(controller.received(), ""); // not even the read request
+    }
+}
+
+TEST_F(TransferCommands, EveryRefusedPlaceIsNamedOnALineOfItsOwnUpToTwenty) {
+    const QStringList badLevels = {"Slave 1, Ch 1: \"3-11\"", "Slave 1, Ch 2: \"12-300\""};
+    QStringList twentyOfTwentyFive;
+    for (int channel = 1; channel <= 20; ++channel)
+        twentyOfTwentyFive << QStringLiteral("Slave %1, Ch %2: \"5-11\"")
+                                  .arg((channel - 1) / 16 + 1)
+                                  .arg((channel - 1) % 16 + 1);
+    twentyOfTwentyFive << QStringLiteral("\u2026 and 5 more");
+    const struct {
+        const char* name;
+        QList<QPair<QString, int>> runs;
+        QStringList tableLines; // each error line ends so, in this order
+        QStringList cardLines;  // the card knows no channel counts
+    } cases[] = {
+        {"levels and a full cue",
+         {{"3-11", 1}, {"12-300", 1}, {"7", 256}},
+         badLevels + QStringList{"cue 7: 256"},
+         badLevels},
+        {"more than twenty", {{"5-11", 25}}, twentyOfTwentyFive, twentyOfTwentyFive},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString project = projectWith(c.runs);
+        for (const auto& [command, expected] :
+             {std::pair{QStringLiteral("table"), c.tableLines},
+              std::pair{QStringLiteral("card-image"), c.cardLines}}) {
+            SCOPED_TRACE(command.toStdString());
+            const Result result = run({command, project, "-o", path("out.bin")});
+            EXPECT_EQ(result.status, ZynCtl::Failure);
+            const QStringList lines =
+                QString::fromUtf8(result.err).split(u'\n', Qt::SkipEmptyParts);
+            ASSERT_EQ(lines.size(), expected.size()) << result.err.toStdString();
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                EXPECT_TRUE(lines[i].startsWith("zynctl: ")) << lines[i].toStdString();
+                EXPECT_TRUE(lines[i].endsWith(expected[i])) << lines[i].toStdString();
+            }
+            EXPECT_FALSE(QFile::exists(path("out.bin")));
+        }
     }
 }
 

@@ -27,7 +27,7 @@ std::unique_ptr<Show> newShow() {
 
 QByteArray imageOf(const Show& show) {
     CardImage::Result result = CardImage::build(show);
-    EXPECT_FALSE(result.refusal.has_value());
+    EXPECT_TRUE(result.ok());
     return result.bytes;
 }
 
@@ -146,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChannelCase{"12.5-1", 0, 0, true},
                     // A firing channel with a level that is no level.
                     ChannelCase{"12-11", 12, 0, false}, ChannelCase{"12-2.5", 12, 0, false},
+                    ChannelCase{"12-300", 12, 0, false}, ChannelCase{"12-1e999", 12, 0, false},
                     ChannelCase{"12--1", 12, 0, true}));
 
 TEST(CardImageRefusal, ALevelOutsideOneToTenOnAFiringChannelWritesNoImage) {
@@ -154,11 +155,15 @@ TEST(CardImageRefusal, ALevelOutsideOneToTenOnAFiringChannelWritesNoImage) {
     show->ics.cell(3, 4) = QStringLiteral("5-11");
     show->ics.cell(3, 5) = QStringLiteral("6-12");
     const CardImage::Result result = CardImage::build(*show);
-    ASSERT_TRUE(result.refusal.has_value());
-    EXPECT_EQ(result.refusal->reason, TableRefusal::Reason::LevelOutOfRange);
-    EXPECT_EQ(result.refusal->slave, 3);
-    EXPECT_EQ(result.refusal->channel, 4);
-    EXPECT_EQ(result.refusal->cell, "5-11");
+    ASSERT_EQ(result.refusals.size(), 2u);
+    for (const TableRefusal& refusal : result.refusals) {
+        EXPECT_EQ(refusal.reason, TableRefusal::Reason::LevelOutOfRange);
+        EXPECT_EQ(refusal.slave, 3);
+    }
+    EXPECT_EQ(result.refusals[0].channel, 4);
+    EXPECT_EQ(result.refusals[0].cell, "5-11");
+    EXPECT_EQ(result.refusals[1].channel, 5);
+    EXPECT_EQ(result.refusals[1].cell, "6-12");
     EXPECT_TRUE(result.bytes.isEmpty());
 }
 

@@ -260,10 +260,12 @@ TEST(ControllerTableRefusal, ARecordOfMoreThan255ChannelsIsRefused) {
             EXPECT_EQ(result.table.size(), ControllerTable::EmptyShowSize + 3 * (c.count - 1));
             continue;
         }
-        EXPECT_EQ(result.refusal->reason, TableRefusal::Reason::TooManyChannels);
-        EXPECT_EQ(result.refusal->holder, c.holder);
-        EXPECT_EQ(result.refusal->number, c.number);
-        EXPECT_EQ(result.refusal->count, c.count);
+        ASSERT_EQ(result.refusals.size(), 1u);
+        const TableRefusal& refusal = result.refusals.front();
+        EXPECT_EQ(refusal.reason, TableRefusal::Reason::TooManyChannels);
+        EXPECT_EQ(refusal.holder, c.holder);
+        EXPECT_EQ(refusal.number, c.number);
+        EXPECT_EQ(refusal.count, c.count);
         EXPECT_TRUE(result.table.units().empty());
     }
 }
@@ -277,16 +279,25 @@ TEST(ControllerTableRefusal, TheFullRecordOf255ChannelsStatesItsCount) {
     EXPECT_EQ(record.last(3), hex("0100FF"));
 }
 
-TEST(ControllerTableRefusal, TheFirstOverfullCueIsNamedBeforeAnyKey) {
+TEST(ControllerTableRefusal, EveryPlaceIsNamedLevelsByCellThenCuesThenKeys) {
+    using Reason = TableRefusal::Reason;
+    using Holder = TableRefusal::Holder;
     auto show = newShow();
     assign(*show, 256, QStringLiteral("K 1"), 1);
     assign(*show, 300, QStringLiteral("40"), 20);
     assign(*show, 256, QStringLiteral("12"), 60);
+    show->ics.cell(100, 2) = QStringLiteral("12-300"); // still one more channel of cue 12
+    show->ics.cell(80, 1) = QStringLiteral("3-11");
     const TableBuilder::Result result = TableBuilder(English).build(*show);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.refusal->holder, TableRefusal::Holder::Cue);
-    EXPECT_EQ(result.refusal->number, 12);
-    EXPECT_EQ(result.refusal->count, 256);
+    const std::vector<TableRefusal> expected = {
+        {Reason::LevelOutOfRange, Holder::Cue, 0, 0, 80, 1, QStringLiteral("3-11")},
+        {Reason::LevelOutOfRange, Holder::Cue, 0, 0, 100, 2, QStringLiteral("12-300")},
+        {Reason::TooManyChannels, Holder::Cue, 12, 257, 0, 0, QString()},
+        {Reason::TooManyChannels, Holder::Cue, 40, 300, 0, 0, QString()},
+        {Reason::TooManyChannels, Holder::Key, 1, 256, 0, 0, QString()},
+    };
+    EXPECT_EQ(result.refusals, expected);
+    EXPECT_TRUE(result.table.units().empty());
 }
 
 TEST(ControllerTableRefusal, ALevelOutsideOneToTenOnAFiringChannelIsRefused) {
@@ -294,8 +305,8 @@ TEST(ControllerTableRefusal, ALevelOutsideOneToTenOnAFiringChannelIsRefused) {
         const char* cell;
         bool refused;
     } cases[] = {
-        {"12-10", false},  {"12-0", false}, {"12-11", true},    {"12-2.5", true},
-        {"K 2-300", true}, {"0-99", false}, {"3201-99", false},
+        {"12-10", false}, {"12-0", false},  {"12-11", true}, {"12-2.5", true},   {"K 2-300", true},
+        {"12-300", true}, {"11-255", true}, {"0-99", false}, {"3201-99", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cell);
@@ -305,10 +316,12 @@ TEST(ControllerTableRefusal, ALevelOutsideOneToTenOnAFiringChannelIsRefused) {
         ASSERT_EQ(!result.ok(), c.refused);
         if (!c.refused)
             continue;
-        EXPECT_EQ(result.refusal->reason, TableRefusal::Reason::LevelOutOfRange);
-        EXPECT_EQ(result.refusal->slave, 3);
-        EXPECT_EQ(result.refusal->channel, 5);
-        EXPECT_EQ(result.refusal->cell, QString::fromLatin1(c.cell));
+        ASSERT_EQ(result.refusals.size(), 1u);
+        const TableRefusal& refusal = result.refusals.front();
+        EXPECT_EQ(refusal.reason, TableRefusal::Reason::LevelOutOfRange);
+        EXPECT_EQ(refusal.slave, 3);
+        EXPECT_EQ(refusal.channel, 5);
+        EXPECT_EQ(refusal.cell, QString::fromLatin1(c.cell));
     }
 }
 

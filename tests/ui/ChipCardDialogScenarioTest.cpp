@@ -131,15 +131,6 @@ TEST_F(ChipCardScenario, ClosingTheWindowDuringAWriteStopsItFirst) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(ChipCardScenario, AShowWithALevelThatIsNoLevelIsNotWritten) {
-    session->show.ics.cell(3, 4) = "5-11";
-    auto dialog = openOnEmulatedCard();
-    click(*dialog, "cmd_Data_Write");
-    EXPECT_FALSE(dialog->isWriting());
-    EXPECT_TRUE(log(*dialog).contains("\"5-11\"")) << log(*dialog).toStdString();
-    EXPECT_FALSE(QFile::exists(cardPath()));
-}
-
 TEST_F(ChipCardScenario, ThePollOffersTheMemoryTestsWhoseRepliesFillTheLog) {
     auto dialog = openOnEmulatedCard();
     auto* status = child<QLabel>(*dialog, "LabelSt");

@@ -3,10 +3,12 @@
 #include "UiTestSupport.h"
 #include "fakes/ControllerEmulator.h"
 #include "fakes/QtPrinters.h"
+#include "platform/EmulatedCardReader.h"
 #include "platform/qt/SerialPortList.h"
 #include "shell/IconSet.h"
 #include "transfer/DriveExport.h"
 #include "transfer/TableBuilder.h"
+#include "transfer/ui/ChipCardDialog.h"
 #include "transfer/ui/ControllerTransferDialog.h"
 #include "transfer/ui/DriveTransferDialog.h"
 
@@ -16,9 +18,11 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <thread>
 
@@ -192,7 +196,7 @@ TEST_F(TransferDialogsScenario, EveryFailureShowsItsTextAndTheErrorIcon) {
          "2-11",
          "",
          161,
-         text(262) + " " + text(13) + " 3, " + text(14) + " 5: \"2-11\"",
+         "", // the places to correct are listed instead
          0,
          0},
     };
@@ -295,6 +299,86 @@ TEST_F(TransferDialogsScenario, TheDriveDialogWritesTheChosenVolumeAndRemembersI
     }
 }
 
+TEST_F(TransferDialogsScenario, EveryRefusedPlaceIsListedUnderTheFailureText) {
+    session->show.ics.cell(3, 4) = "5-11";
+    session->show.ics.cell(3, 5) = "6-300";
+    const QString place = text(13) + " 3, " + text(14) + " %1: \"%2\"";
+    const QStringList places = {place.arg(4).arg("5-11"), place.arg(5).arg("6-300")};
+    const QString stick = path("stick");
+    QDir().mkpath(stick);
+    const QString card = EmulatedCardReader::defaultPath(session->home.path());
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<QDialog>()> refuse;
+        QString untouched; // a file the refused dialog must not write
+    } cases[] = {
+        {"serial",
+         [&] {
+             usePorts({"/dev/zyn-no-such-port"});
+             auto dialog = std::make_unique<ControllerTransferDialog>(*session, window.get());
+             dialog->show();
+             return dialog;
+         },
+         ""},
+        {"drive",
+         [&] {
+             auto dialog = std::make_unique<DriveTransferDialog>(*session, window.get());
+             dialog->setVolumeSource([&] { return VolumeList({volume(stick, true)}); });
+             dialog->show();
+             QTest::mouseClick(child<QPushButton>(*dialog, "cmd_Write"), Qt::LeftButton);
+             return dialog;
+         },
+         DriveExport::filePath(stick)},
+        {"chip card",
+         [&] {
+             auto dialog = std::make_unique<ChipCardDialog>(*session, window.get());
+             dialog->show();
+             child<QComboBox>(*dialog, "cboReader")->setCurrentIndex(1);
+             QTest::mouseClick(child<QPushButton>(*dialog, "cmd_Data_Write"), Qt::LeftButton);
+             return dialog;
+         },
+         card},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<QDialog> dialog = c.refuse();
+        ASSERT_TRUE(awaitResult(*dialog));
+        EXPECT_EQ(child<QLabel>(*dialog, "lbl_Desc")->text(), text(161));
+        EXPECT_EQ(pixmapOf(*dialog), iconImage("COMMERROR"));
+        auto* list = child<QListWidget>(*dialog, "lst_Refusals");
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), places.size());
+        for (int i = 0; i < list->count(); ++i) {
+            EXPECT_TRUE(list->item(i)->text().startsWith(text(262)));
+            EXPECT_TRUE(list->item(i)->text().endsWith(places[i]))
+                << list->item(i)->text().toStdString();
+        }
+        if (!c.untouched.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(c.untouched));
+        }
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST_F(TransferDialogsScenario, TheDriveProgressBarMovesUnitByUnitNotInOneJump) {
+    QDir().mkpath(path("stick"));
+    DriveTransferDialog dialog(*session, window.get());
+    dialog.setVolumeSource([&] { return VolumeList({volume(path("stick"), true)}); });
+    dialog.show();
+    std::vector<int> seen;
+    QObject::connect(child<QProgressBar>(dialog, "ProgressBar1"), &QProgressBar::valueChanged,
+                     [&seen](int value) { seen.push_back(value); });
+    QTest::mouseClick(child<QPushButton>(dialog, "cmd_Write"), Qt::LeftButton);
+    ASSERT_TRUE(awaitResult(dialog));
+    EXPECT_EQ(child<QLabel>(dialog, "lbl_Desc")->text(), text(159));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), 6400);
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end(), std::greater_equal<>()), seen.end());
+    EXPECT_GE(std::count_if(seen.begin(), seen.end(), [](int v) { return v > 0 && v < 6400; }), 50);
+    // Posted in batches: a queued event per unit would flood the event loop.
+    EXPECT_LE(seen.size(), 500u);
+}
+
 TEST_F(TransferDialogsScenario, AFailedDriveWriteSaysSoAndLeavesNoTableFile) {
     QDir().mkpath(path("plain"));
     QFile notAFolder(path("file"));
@@ -320,7 +404,9 @@ TEST_F(TransferDialogsScenario, AFailedDriveWriteSaysSoAndLeavesNoTableFile) {
         ASSERT_TRUE(awaitResult(dialog));
         EXPECT_EQ(child<QLabel>(dialog, "lbl_Desc")->text(), text(161));
         EXPECT_EQ(pixmapOf(dialog), iconImage("COMMERROR"));
-        EXPECT_FALSE(child<QLabel>(dialog, "lbl_Detail")->text().isEmpty());
+        // Why: the file and the system's reason, or the places to correct.
+        EXPECT_TRUE(!child<QLabel>(dialog, "lbl_Detail")->text().isEmpty() ||
+                    child<QListWidget>(dialog, "lst_Refusals")->count() > 0);
         EXPECT_FALSE(QFileInfo::exists(DriveExport::filePath(c.root)));
         EXPECT_TRUE(child<QPushButton>(dialog, "cmd_Write")->isEnabled());
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

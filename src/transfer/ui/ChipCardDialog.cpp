@@ -1,5 +1,6 @@
 #include "ChipCardDialog.h"
 
+#include "TransferResultView.h"
 #include "platform/CardReader.h"
 #include "platform/EmulatedCardReader.h"
 #include "platform/pcsc/CardAtr.h"
@@ -10,6 +11,7 @@
 #include "transfer/CardTextId.h"
 #include "transfer/CardWriteSequence.h"
 #include "transfer/TableRefusalText.h"
+#include "transfer/TransferTextId.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -64,6 +66,8 @@ ChipCardDialog::ChipCardDialog(AppSession& session, QWidget* parent)
     m_log->setObjectName(QStringLiteral("Label1"));
     m_log->setReadOnly(true);
     m_log->setMinimumHeight(150);
+    m_refused = new TransferResultView;
+    m_refused->hide();
     m_status = new QLabel(QStringLiteral("-"));
     m_status->setObjectName(QStringLiteral("LabelSt"));
     m_status->setTextFormat(Qt::PlainText);
@@ -82,6 +86,7 @@ ChipCardDialog::ChipCardDialog(AppSession& session, QWidget* parent)
     layout->addWidget(readerRow());
     layout->addLayout(buttons);
     layout->addWidget(m_progress);
+    layout->addWidget(m_refused);
     layout->addWidget(frame("FrameDataOut", "Data OUT", m_log), 1);
     layout->addWidget(frame("FrameStatus", "Status", m_status));
     layout->addWidget(m_tests);
@@ -149,10 +154,15 @@ void ChipCardDialog::startWrite() {
     if (isWriting())
         return;
     CardImage::Result image = CardImage::build(m_session.show);
-    if (image.refusal) {
-        showLog(TableRefusalText::description(*image.refusal, m_session.texts));
+    if (!image.ok()) {
+        // Beside the log rather than in it: the status poll rewrites the log.
+        m_refused->showRefused(m_session.text(TransferTextId::TransferFailed),
+                               TableRefusalText::lines(image.refusals, m_session.texts));
+        m_refused->show();
         return;
     }
+    m_refused->clear();
+    m_refused->hide();
     m_busy.emplace();
     m_poll->stop();
     m_write->setEnabled(false);

@@ -19,6 +19,7 @@ namespace zyn {
 class AppSession;
 class CardReader;
 class CardWriteSequence;
+class TransferResultView;
 
 // frmTransferToChipDrive: writes the show onto a memory chip card, through a
 // PC/SC reader or onto the emulated card file of the program directory (the
@@ -70,6 +71,8 @@ private:
     QPushButton* m_close = nullptr;
     QProgressBar* m_progress = nullptr;
     QPlainTextEdit* m_log = nullptr;
+    // Shown only for a show that cannot go onto a card.
+    TransferResultView* m_refused = nullptr;
     QLabel* m_status = nullptr;
     ChipCardTestPanel* m_tests = nullptr;
     QTimer* m_poll = nullptr;

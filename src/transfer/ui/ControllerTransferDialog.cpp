@@ -96,9 +96,9 @@ void ControllerTransferDialog::portSearch() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
     TableBuilder::Result built = TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
-    if (built.refusal) {
-        m_result->showOutcome(false, m_session.text(TransferTextId::TransferFailed),
-                              TableRefusalText::description(*built.refusal, m_session.texts));
+    if (!built.ok()) {
+        m_result->showRefused(m_session.text(TransferTextId::TransferFailed),
+                              TableRefusalText::lines(built.refusals, m_session.texts));
         endBusyPointer();
         return;
     }

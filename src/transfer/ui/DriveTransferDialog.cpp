@@ -6,6 +6,7 @@
 #include "shell/AppSession.h"
 #include "shell/IconSet.h"
 #include "transfer/DriveExport.h"
+#include "transfer/DriveExportJob.h"
 #include "transfer/TableBuilder.h"
 #include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
@@ -18,7 +19,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace zyn {
 
@@ -163,39 +163,39 @@ void DriveTransferDialog::startWrite() {
 void DriveTransferDialog::exportTable() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
-    const TableBuilder::Result built =
-        TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
-    if (built.refusal) {
-        endWrite(false, m_session.text(TransferTextId::TransferFailed),
-                 TableRefusalText::description(*built.refusal, m_session.texts));
+    TableBuilder::Result built = TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
+    if (!built.ok()) {
+        m_result->showRefused(m_session.text(TransferTextId::TransferFailed),
+                              TableRefusalText::lines(built.refusals, m_session.texts));
+        endWrite();
         return;
     }
-    m_progress->setValue(ControllerTable::ProgressSteps);
-    // The worker owns copies of everything it touches: the dialog may close
-    // while the medium is still being written.
-    const QString root = m_target;
-    const QByteArray bytes = built.table.bytes();
-    auto error = std::make_shared<FileError>();
-    QThread* worker =
-        QThread::create([root, bytes, error] { *error = DriveExport::writeToVolume(root, bytes); });
-    connect(worker, &QThread::finished, this, [this, root, error] { showWritten(root, *error); });
+    // The job stays with this thread and only runs on the worker, so its
+    // signals reach the dialog queued; it outlives the dialog when that
+    // closes during the write.
+    auto* job = new DriveExportJob(m_target, std::move(built.table));
+    QThread* worker = QThread::create([job] { job->run(); });
+    connect(job, &DriveExportJob::progressChanged, m_progress, &QProgressBar::setValue);
+    connect(job, &DriveExportJob::finished, this,
+            [this, job] { showWritten(job->volumeRoot(), job->error()); });
+    connect(worker, &QThread::finished, job, &QObject::deleteLater);
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();
 }
 
 void DriveTransferDialog::showWritten(const QString& root, const FileError& error) {
     if (error.ok()) {
-        endWrite(true, m_session.text(TransferTextId::TransferSucceeded), QString());
-        return;
+        m_result->showOutcome(true, m_session.text(TransferTextId::TransferSucceeded));
+    } else {
+        QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
+        if (!error.detail.isEmpty())
+            detail += QStringLiteral("\n") + error.detail;
+        m_result->showOutcome(false, m_session.text(TransferTextId::TransferFailed), detail);
     }
-    QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
-    if (!error.detail.isEmpty())
-        detail += QStringLiteral("\n") + error.detail;
-    endWrite(false, m_session.text(TransferTextId::TransferFailed), detail);
+    endWrite();
 }
 
-void DriveTransferDialog::endWrite(bool succeeded, const QString& text, const QString& detail) {
-    m_result->showOutcome(succeeded, text, detail);
+void DriveTransferDialog::endWrite() {
     m_writing = false;
     m_busy.reset();
     showDriveLabel();

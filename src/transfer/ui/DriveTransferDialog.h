@@ -23,8 +23,9 @@ class TransferResultView;
 // the root of a volume the user picks; the controller takes it from there.
 // The drive setting keeps the root path of the volume last written to, and
 // the dialog preselects it. The file is written off the user-interface thread
-// (a slow stick must not freeze the window), and success is shown only once
-// the medium holds the whole table; each press writes anew from the show.
+// (a slow stick must not freeze the window) while the progress bar follows
+// the units into the file, and success is shown only once the medium holds
+// the whole table; each press writes anew from the show.
 class DriveTransferDialog : public QDialog {
     Q_OBJECT
 
@@ -49,7 +50,8 @@ private:
     void startWrite();
     void exportTable();
     void showWritten(const QString& root, const FileError& error);
-    void endWrite(bool succeeded, const QString& text, const QString& detail);
+    // Back to choosing, once the result is shown.
+    void endWrite();
 
     AppSession& m_session;
     VolumeSource m_volumeSource;

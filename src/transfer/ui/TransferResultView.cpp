@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QTimer>
 
 namespace zyn {
@@ -27,12 +28,20 @@ TransferResultView::TransferResultView(QWidget* parent) : QWidget(parent) {
     m_detail->setWordWrap(true);
     m_detail->setTextFormat(Qt::PlainText);
     m_detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_refusals = new QListWidget;
+    m_refusals->setObjectName(QStringLiteral("lst_Refusals"));
+    m_refusals->setWordWrap(true);
+    m_refusals->setTextElideMode(Qt::ElideNone);
+    m_refusals->setAlternatingRowColors(true);
+    m_refusals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_refusals->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_image, 0, 0, Qt::AlignTop);
     layout->addWidget(m_text, 0, 1);
     layout->addWidget(m_detail, 1, 1);
+    layout->addWidget(m_refusals, 2, 1);
     layout->setColumnStretch(1, 1);
     setMinimumHeight(IconSize);
     clear();
@@ -43,6 +52,8 @@ void TransferResultView::clear() {
     m_text->clear();
     m_detail->clear();
     m_detail->hide();
+    m_refusals->clear();
+    m_refusals->hide();
 }
 
 void TransferResultView::showOutcome(bool succeeded, const QString& text, const QString& detail) {
@@ -51,9 +62,17 @@ void TransferResultView::showOutcome(bool succeeded, const QString& text, const 
     m_text->setText(text);
     m_detail->setText(detail);
     m_detail->setVisible(!detail.isEmpty());
+    m_refusals->clear();
+    m_refusals->hide();
     // The labels' new heights reach the window's layout with its next
     // layout pass, so the window is measured after that.
     QTimer::singleShot(0, this, &TransferResultView::growWindowToFit);
+}
+
+void TransferResultView::showRefused(const QString& text, const QStringList& places) {
+    showOutcome(false, text);
+    m_refusals->addItems(places);
+    m_refusals->setVisible(!places.isEmpty());
 }
 
 void TransferResultView::growWindowToFit() {
