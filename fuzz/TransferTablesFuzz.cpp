@@ -7,15 +7,18 @@
 // Both builders read the same cells for the controller, so beyond the form
 // of each output they must agree: a show one refuses for a level the other
 // refuses at the same cell, and a channel fires with the same cue and level
-// in the controller table and on the card.
+// in the controller table and on the card. The show check reads the same
+// cells again and must agree with the table on every channel it fires.
 
 #include "FuzzSupport.h"
+#include "check/ShowCheck.h"
 #include "editor/TimeCode.h"
 #include "transfer/CardImage.h"
 #include "transfer/ChannelLists.h"
 #include "transfer/TableBuilder.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 using namespace zyn;
@@ -131,25 +134,49 @@ void checkCard(const Show& show, const QByteArray& card, const ControllerTable& 
     }
 }
 
-int channelNumber(const TableRefusal& refusal) {
-    return ChannelEntry::channelNumberOf(refusal.slave, refusal.channel);
+// The card knows no keys and no channel counts: it refuses exactly the
+// table's refusals of cue cells.
+void checkRefusals(const std::vector<TableRefusal>& table, const std::vector<TableRefusal>& card) {
+    std::vector<TableRefusal> cueLevels;
+    for (const TableRefusal& refusal : table) {
+        if (refusal.reason == TableRefusal::Reason::LevelOutOfRange &&
+            ChannelLists::read(refusal.cell).target == ChannelLists::Cell::Target::Cue)
+            cueLevels.push_back(refusal);
+    }
+    fuzz::check(card == cueLevels, "card and table refuse the same cells");
 }
 
-// The card knows no keys, so a key's level only the table refuses.
-void checkRefusals(const std::optional<TableRefusal>& table,
-                   const std::optional<TableRefusal>& card) {
-    const bool tableLevel = table && table->reason == TableRefusal::Reason::LevelOutOfRange;
-    const bool keyLevel =
-        tableLevel && ChannelLists::read(table->cell).target == ChannelLists::Cell::Target::Key;
-    if (card) {
-        fuzz::check(card->reason == TableRefusal::Reason::LevelOutOfRange,
-                    "the card refuses only levels");
-        fuzz::check(tableLevel, "a level the card refuses, the table refuses");
-        fuzz::check(*table == *card || (keyLevel && channelNumber(*table) < channelNumber(*card)),
-                    "card and table refuse the same cell");
-    } else if (tableLevel) {
-        fuzz::check(keyLevel, "a cue's level the table refuses, the card refuses");
+// (record, channel number): the record is the cue's index, or MaxCues plus the
+// key's index.
+using Listing = std::vector<std::pair<int, int>>;
+
+Listing listingOf(const ControllerTable& table) {
+    Listing out;
+    for (int r = 0; r < MaxCues + ControllerTable::KeyRecordCount; ++r) {
+        const QByteArray& record = table.units()[size_t(RecordsUnit + r)].bytes;
+        for (int e = 0; e < quint8(record[2]); ++e) {
+            const char* entry = record.constData() + RecordHeaderSize + EntrySize * e;
+            out.emplace_back(r, (quint8(entry[1]) << 8) | quint8(entry[2]));
+        }
     }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The check judges the show by the cells the table lists: it must take
+// exactly those channels to fire, and refuse exactly what the builder refuses.
+void checkCheck(const Show& show, const StopLabels& labels, const TableBuilder::Result& table) {
+    const std::vector<CheckFinding> findings = ShowCheck::run(show, labels, {100});
+    fuzz::check(ShowCheck::errorCount(findings) == int(table.refusals.size()),
+                "the check's errors are the builder's refusals");
+    if (!table.ok())
+        return;
+    Listing believed;
+    for (const ShowCheck::Firing& f : ShowCheck::firings(show))
+        believed.emplace_back(f.cue ? f.cue - 1 : MaxCues + f.key - 1,
+                              ChannelEntry::channelNumberOf(f.slave, f.channel));
+    std::sort(believed.begin(), believed.end());
+    fuzz::check(believed == listingOf(table.table), "the check and the table fire alike");
 }
 
 } // namespace
@@ -169,9 +196,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TableBuilder::Result table = TableBuilder((data[0] & 2) ? file : language).build(show);
     const CardImage::Result card = CardImage::build(show);
     fuzz::check(table.ok() != table.table.units().empty(), "a refused table has no units");
-    fuzz::check(card.refusal.has_value() == card.bytes.isEmpty(), "a refused card has no bytes");
-    checkRefusals(table.refusal, card.refusal);
-    if (!table.ok() || card.refusal)
+    fuzz::check(card.ok() != card.bytes.isEmpty(), "a refused card has no bytes");
+    checkRefusals(table.refusals, card.refusals);
+    checkCheck(show, (data[0] & 2) ? file : language, table);
+    if (!table.ok() || !card.ok())
         return 0;
     checkTable(show, table.table);
     checkCard(show, card.bytes, table.table);

@@ -1,5 +1,6 @@
 #include "CardCommands.h"
 
+#include "CheckCommands.h"
 #include "CliContext.h"
 #include "CommandLine.h"
 #include "platform/pcsc/CardReaderChoice.h"
@@ -29,7 +30,8 @@ void writeLine(QIODevice& device, const QString& line) {
 // The image of the project, or nothing after reporting why there is none.
 std::optional<QByteArray> imageOf(CliContext& context, const QString& project, int* status) {
     auto show = std::make_unique<Show>();
-    if (!context.loadProject(project, fileFormLabels(), *show, status))
+    if (!context.loadProject(project, fileFormLabels(), *show, status) ||
+        !CheckCommands::preflight(context, *show, status))
         return std::nullopt;
     CardImage::Result built = CardImage::build(*show);
     if (!built.ok()) {

@@ -1,5 +1,6 @@
 #include "TransferCommands.h"
 
+#include "CheckCommands.h"
 #include "CliContext.h"
 #include "CommandLine.h"
 #include "platform/qt/QtSerialLink.h"
@@ -26,7 +27,8 @@ constexpr int ProgressReportEvery = ControllerTable::ProgressSteps / 10;
 // The table of the project, or nothing after reporting why there is none.
 std::optional<ControllerTable> tableOf(CliContext& context, const QString& project, int* status) {
     auto show = std::make_unique<Show>();
-    if (!context.loadProject(project, fileFormLabels(), *show, status))
+    if (!context.loadProject(project, fileFormLabels(), *show, status) ||
+        !CheckCommands::preflight(context, *show, status))
         return std::nullopt;
     TableBuilder::Result built = TableBuilder(fileFormLabels()).build(*show);
     if (!built.ok()) {

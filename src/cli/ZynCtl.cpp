@@ -1,6 +1,7 @@
 #include "ZynCtl.h"
 
 #include "CardCommands.h"
+#include "CheckCommands.h"
 #include "CliContext.h"
 #include "EditCommands.h"
 #include "ImportCommands.h"
@@ -36,6 +37,10 @@ const std::array Commands = {
             "report channels|times PROJECT -o OUT.{xlt,xlsx,pdf}\n"
             "                                 a report as tab-separated text, workbook or PDF",
             ReportCommands::report},
+    Command{"check",
+            "check PROJECT [--json] [--module-gap MS]\n"
+            "                                 the pre-flight check: errors, warnings",
+            CheckCommands::check},
     Command{"table", "table PROJECT -o FILE          controller table bytes (= drive export)",
             TransferCommands::table},
     Command{"transfer", "transfer PROJECT [--port DEV]  serial transfer, progress on stderr",

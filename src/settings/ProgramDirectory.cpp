@@ -1,5 +1,6 @@
 #include "ProgramDirectory.h"
 
+#include "CheckSettings.h"
 #include "LanguageFile.h"
 #include "show/AtomicFile.h"
 #include "show/ConfigFile.h"
@@ -97,6 +98,10 @@ QString ProgramDirectory::configPath() const {
 
 QString ProgramDirectory::recentFilesPath() const {
     return QDir(m_path).filePath(RecentFiles::FileName);
+}
+
+QString ProgramDirectory::checkSettingsPath() const {
+    return QDir(m_path).filePath(QLatin1String(CheckSettings::FileName));
 }
 
 } // namespace zyn

@@ -5,7 +5,7 @@
 namespace zyn {
 
 // The folder that holds the program's files: Language/, Projects/,
-// "ZYN600.cfg" and "ZYNFiles.ini".
+// "ZYN600.cfg", "ZYNFiles.ini" and "ZYNK5.ini".
 //
 // It is the folder of the executable when that holds Language/ (a portable
 // copy, and the build tree); otherwise the user's data folder, which is given
@@ -36,6 +36,7 @@ public:
     QString projectsDirectory() const;
     QString configPath() const;
     QString recentFilesPath() const;
+    QString checkSettingsPath() const;
 
 private:
     QString m_path;

@@ -59,6 +59,14 @@ double leadingValue(QStringView text) {
         if (expEnd > e)
             i = expEnd;
     }
+    // Plain whole numbers, by far the most common case (cue numbers, levels,
+    // time fields), are exact in a double up to 15 digits: no conversion needed.
+    if (const qsizetype digits = i - intStart; digits <= 15 && skipDigits(text, intStart) == i) {
+        double value = 0;
+        for (qsizetype d = intStart; d < i; ++d)
+            value = value * 10 + (text[d].unicode() - u'0');
+        return intStart > start && text[start] == u'-' ? -value : value;
+    }
     QString number = text.mid(start, i - start).toString();
     number.replace(u'D', u'E').replace(u'd', u'e');
     // The text is a well-formed number, so the conversion fails only beyond

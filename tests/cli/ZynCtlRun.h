@@ -5,6 +5,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace zyn::test {
 
@@ -32,5 +35,28 @@ inline CliResult runZynCtl(const QStringList& arguments, const QString& userData
     const int status = tool.run(arguments);
     return {status, out.data(), err.data()};
 }
+
+// A test that runs zynctl with a temporary folder for its home and its files.
+class ZynCtlFolderTest : public ::testing::Test {
+protected:
+    CliResult run(const QStringList& arguments) { return runZynCtl(arguments, m_dir.path()); }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write(content);
+        return file.fileName();
+    }
+
+    // `name` is a file of the folder or an absolute path.
+    QByteArray readFile(const QString& name) const {
+        QFile file(QDir(m_dir.path()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
 
 } // namespace zyn::test

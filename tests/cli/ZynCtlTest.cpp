@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zyn;
@@ -16,25 +15,7 @@ namespace {
 
 using Result = test::CliResult;
 
-class ZynCtlRun : public ::testing::Test {
-protected:
-    Result run(const QStringList& arguments) { return test::runZynCtl(arguments, m_dir.path()); }
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    void writeFile(const QString& name, const QByteArray& content) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-};
+using ZynCtlRun = test::ZynCtlFolderTest;
 
 const QByteArray EmptyShowJson = "{\n"
                                  "  \"mode\": 1,\n"

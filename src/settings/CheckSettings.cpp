@@ -1,0 +1,49 @@
+#include "CheckSettings.h"
+
+#include "show/AtomicFile.h"
+
+#include <QFile>
+
+namespace zyn {
+
+namespace {
+
+const QByteArray ModuleGapKey = "module-gap-ms";
+// No show means a gap of more than a day between two firings of a module.
+constexpr int MaxModuleGapMs = 24 * 60 * 60 * 1000;
+
+} // namespace
+
+CheckSettings::Loaded CheckSettings::read(const QString& path) {
+    Loaded loaded;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return loaded;
+    loaded.found = true;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const qsizetype equals = line.indexOf('=');
+        if (equals >= 0 && line.left(equals).trimmed() != ModuleGapKey)
+            continue;
+        bool ok = false;
+        const int value = line.mid(equals + 1).trimmed().toInt(&ok);
+        if (equals >= 0 && ok && value >= 0 && value <= MaxModuleGapMs)
+            loaded.settings.moduleGapMs = value;
+        else
+            loaded.ignored << path + u':' + QString::number(i + 1);
+    }
+    return loaded;
+}
+
+QByteArray CheckSettings::bytes() const {
+    return ModuleGapKey + '=' + QByteArray::number(moduleGapMs) + '\n';
+}
+
+FileError CheckSettings::save(const QString& path) const {
+    return AtomicFile::save(path, bytes());
+}
+
+} // namespace zyn
