@@ -9,6 +9,7 @@
 #include "ReportCommands.h"
 #include "ShowCommands.h"
 #include "TransferCommands.h"
+#include "VerifyCommands.h"
 
 #include <QIODevice>
 #include <array>
@@ -51,6 +52,11 @@ const std::array Commands = {
             "card-write PROJECT [--reader pcsc[:N]|emulated[:FILE]]\n"
             "                                 write the card, progress on stderr",
             CardCommands::write},
+    Command{"plan", "plan SOURCE [--json]           what a project, table file or card image fires",
+            VerifyCommands::plan},
+    Command{"verify",
+            "verify PROJECT FILE            does a table file or card image hold the show",
+            VerifyCommands::verify},
     Command{"import", ImportCommands::Usage, ImportCommands::run},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"
