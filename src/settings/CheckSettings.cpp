@@ -9,8 +9,6 @@ namespace zyn {
 namespace {
 
 const QByteArray ModuleGapKey = "module-gap-ms";
-// No show means a gap of more than a day between two firings of a module.
-constexpr int MaxModuleGapMs = 24 * 60 * 60 * 1000;
 
 } // namespace
 

@@ -17,6 +17,8 @@ struct CheckSettings {
     // The show check's minimum gap between two firings of one module, in
     // milliseconds; 0 switches the rule off.
     int moduleGapMs = 0;
+    // No show means a gap of more than a day between two firings of a module.
+    static constexpr int MaxModuleGapMs = 24 * 60 * 60 * 1000;
 
     struct Loaded;
     // Never fails: a missing file gives the defaults, a damaged line its

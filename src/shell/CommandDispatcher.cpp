@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "RecoveryTextId.h"
 #include "ShellTextId.h"
+#include "check/CheckTextId.h"
+#include "check/ui/CheckWindow.h"
 #include "editor/ui/EditorWindow.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace zyn {
 
@@ -56,6 +59,7 @@ CommandDispatcher::CommandDispatcher(AppSession& session, MainWindow& window)
         {"keyAusgabeTimeList", [this] { openReport(201); }},
         {"keyExtraLanguage", [this] { openDialog(QStringLiteral("keyExtraLanguage")); }},
         {"keyExtraOptionen", [this] { openDialog(QStringLiteral("keyExtraOptionen")); }},
+        {"keyExtraCheck", [this] { openDialog(QStringLiteral("keyExtraCheck")); }},
         {"keyTransferController", [this] { transfer(QStringLiteral("keyTransferController")); }},
         {"keyTransferUSBDrive", [this] { transfer(QStringLiteral("keyTransferUSBDrive")); }},
         {"keyTransferPCMKarte", [this] { transfer(QStringLiteral("keyTransferPCMKarte")); }},
@@ -92,6 +96,26 @@ bool CommandDispatcher::confirmTransfer() {
         return false;
     m_window.editor().sortCues(false);
     return true;
+}
+
+bool CommandDispatcher::checkBeforeTransfer() {
+    CheckWindow& list = m_window.checkWindow();
+    list.recheck();
+    const std::vector<CheckFinding>& findings = list.findings();
+    const int errors = ShowCheck::errorCount(findings);
+    const bool warnings = std::any_of(findings.begin(), findings.end(), [](const auto& finding) {
+        return finding.severity == CheckFinding::Severity::Warning;
+    });
+    if (!errors && !warnings)
+        return true;
+    list.present();
+    if (errors) {
+        m_session.prompter.warn(m_session.text(CheckTextId::TransferRefused),
+                                m_session.text(TextId::WarningTitle));
+        return false;
+    }
+    return m_session.prompter.ask(m_session.text(CheckTextId::TransferAnywayQuestion),
+                                  m_session.text(TextId::QuestionTitle));
 }
 
 void CommandDispatcher::startNewShow(int mode) {
@@ -297,7 +321,7 @@ void CommandDispatcher::openReport(int kind) {
 
 void CommandDispatcher::transfer(const QString& key) {
     const BusyCursor busy;
-    if (!confirmTransfer())
+    if (!confirmTransfer() || !checkBeforeTransfer())
         return;
     openDialog(key);
 }

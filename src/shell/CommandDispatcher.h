@@ -38,6 +38,9 @@ public:
     // The transfer question: a time-coded show awaiting a sort is sorted
     // first when the user agrees; true when the transfer may go on.
     bool confirmTransfer();
+    // The show check before a transfer: errors show the findings and refuse,
+    // warnings show them and ask; true when the transfer may go on.
+    bool checkBeforeTransfer();
 
     // The dialogs of later subsystems register here as they come.
     using DialogOpener = std::function<void()>;

@@ -7,6 +7,7 @@
 #include "RecoveryKeeper.h"
 #include "ShellTextId.h"
 #include "WindowTitle.h"
+#include "check/ui/CheckWindow.h"
 #include "editor/ui/CellInput.h"
 #include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
@@ -97,6 +98,7 @@ void MainWindow::registerDialogs() {
                 &EditorWindow::applyInputColour);
         dialog.exec();
     });
+    m_dispatcher->setDialog(QStringLiteral("keyExtraCheck"), [this] { checkWindow().present(); });
     m_dispatcher->setDialog(QStringLiteral("keyHilfeInfo"), [this] {
         AboutDialog dialog(m_session, this);
         dialog.exec();
@@ -145,6 +147,12 @@ void MainWindow::registerDialogs() {
 MainWindow::~MainWindow() {
     m_editor->input().shutDown();
     delete m_dispatcher;
+}
+
+CheckWindow& MainWindow::checkWindow() {
+    if (!m_checkWindow)
+        m_checkWindow = new CheckWindow(m_session, *m_editor, this);
+    return *m_checkWindow;
 }
 
 void MainWindow::ExecuteCommand(const QString& key) {

@@ -10,6 +10,7 @@ class QToolBar;
 namespace zyn {
 
 class AppSession;
+class CheckWindow;
 class CommandDispatcher;
 class EditorWindow;
 
@@ -54,6 +55,8 @@ public:
     void setStartDialogRunner(StartDialogRunner runner) { m_startDialogRunner = std::move(runner); }
     const StartDialogRunner& startDialogRunner() const { return m_startDialogRunner; }
     CommandDispatcher& dispatcher() { return *m_dispatcher; }
+    // The modeless list of the show check's findings, made when first wanted.
+    CheckWindow& checkWindow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +72,7 @@ private:
     AppSession& m_session;
     EditorWindow* m_editor = nullptr;
     CommandDispatcher* m_dispatcher = nullptr;
+    CheckWindow* m_checkWindow = nullptr;
     QToolBar* m_editBar = nullptr;
     QToolBar* m_reportBar = nullptr;
     QHash<QString, QAction*> m_actions;

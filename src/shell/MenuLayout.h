@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShellTextId.h"
+#include "check/CheckTextId.h"
 
 #include <array>
 
@@ -49,8 +50,11 @@ inline constexpr Item EditItems[] = {
 };
 inline constexpr Item OutputItems[] = {
     {"mnukeyAusgabeChannelList", 48}, Separator, {"mnukeyAusgabeTimeList", 49}};
-inline constexpr Item ExtraItems[] = {
-    {"mnukeyExtraLanguage", 45}, Separator, {"mnukeyExtraOptionen", 46}};
+inline constexpr Item ExtraItems[] = {{"mnukeyExtraLanguage", 45},
+                                      Separator,
+                                      {"mnukeyExtraOptionen", 46},
+                                      Separator,
+                                      {"mnukeyExtraCheck", CheckTextId::MenuItem}};
 inline constexpr Item TransferItems[] = {
     {"mnukeyTransferController", 39}, Separator, {"mnukeyTransferUSBDrive", 40}};
 inline constexpr Item HelpItems[] = {{"mnukeyHilfeInfo", 43}};

@@ -2,6 +2,9 @@
 
 #include "PathDialog.h"
 #include "SettingsTextId.h"
+#include "platform/Prompter.h"
+#include "settings/CheckSettings.h"
+#include "settings/TextId.h"
 #include "shell/AppSession.h"
 #include "shell/ColourValue.h"
 #include "shell/IconSet.h"
@@ -11,7 +14,9 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -46,6 +51,7 @@ OptionsDialog::OptionsDialog(AppSession& session, QWidget* parent)
                    u' ' + session.text(SettingsTextId::PathsPage));
     m_tabs->addTab(colourPage(), u' ' + session.text(SettingsTextId::ColourPage));
     m_tabs->addTab(questionsPage(), u' ' + session.text(SettingsTextId::QuestionsPage));
+    m_tabs->addTab(checkPage(), u' ' + session.text(SettingsTextId::CheckPage));
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok = makeButton(QStringLiteral("cmdOK"), session.text(SettingsTextId::OkButton),
@@ -162,6 +168,37 @@ QWidget* OptionsDialog::questionsPage() {
     return page;
 }
 
+QWidget* OptionsDialog::checkPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Frame_Check"));
+    auto* label = new QLabel(m_session.text(SettingsTextId::ModuleGapLabel));
+    label->setWordWrap(true);
+    m_savedModuleGap = CheckSettings::read(m_session.home.checkSettingsPath()).settings.moduleGapMs;
+    m_moduleGap = new QLineEdit(QString::number(m_savedModuleGap));
+    m_moduleGap->setObjectName(QStringLiteral("txtModuleGap"));
+    m_moduleGap->setValidator(new QIntValidator(0, CheckSettings::MaxModuleGapMs, m_moduleGap));
+    m_moduleGap->setMaximumWidth(120);
+    label->setBuddy(m_moduleGap);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(label);
+    layout->addWidget(m_moduleGap);
+    layout->addStretch(1);
+    return page;
+}
+
+std::optional<int> OptionsDialog::moduleGap() {
+    bool ok = false;
+    const int value = m_moduleGap->text().trimmed().toInt(&ok);
+    if (ok && value >= 0 && value <= CheckSettings::MaxModuleGapMs)
+        return value;
+    m_session.prompter.warn(m_session.text(SettingsTextId::ModuleGapRefused),
+                            m_session.text(TextId::WarningTitle));
+    m_tabs->setCurrentWidget(m_moduleGap->parentWidget());
+    m_moduleGap->setFocus();
+    m_moduleGap->selectAll();
+    return std::nullopt;
+}
+
 void OptionsDialog::showColour(qint32 value) {
     m_colour = value;
     m_colourBox->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
@@ -183,6 +220,15 @@ void OptionsDialog::showPathChooser() {
 }
 
 void OptionsDialog::apply() {
+    const std::optional<int> gap = moduleGap();
+    if (!gap)
+        return;
+    if (*gap != m_savedModuleGap) {
+        CheckSettings check;
+        check.moduleGapMs = *gap;
+        if (const FileError error = check.save(m_session.home.checkSettingsPath()))
+            m_session.ShowErrorMessage(error);
+    }
     Settings& settings = m_session.settings;
     settings.projectDirectory = m_paths->topLevelItem(0)->text(1);
     settings.inputBackColour = m_colour;

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLineEdit;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
@@ -14,8 +15,8 @@ namespace zyn {
 class AppSession;
 
 // frmOptions: the settings that have no other editor — the project folder,
-// the input boxes' colour and the three question switches. Nothing changes
-// until OK.
+// the input boxes' colour, the three question switches and the show check's
+// minimum module gap. Nothing changes until OK.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -38,6 +39,9 @@ private:
     QWidget* pathsPage();
     QWidget* colourPage();
     QWidget* questionsPage();
+    QWidget* checkPage();
+    // The module gap typed in, or nothing (and a warning) when it is not one.
+    std::optional<int> moduleGap();
     void showColour(qint32 value);
     void pickColour();
     void showPathChooser();
@@ -50,6 +54,8 @@ private:
     QCheckBox* m_askInput = nullptr;
     QCheckBox* m_askDelete = nullptr;
     QCheckBox* m_askSort = nullptr;
+    QLineEdit* m_moduleGap = nullptr;
+    int m_savedModuleGap = 0;
     qint32 m_colour = 0;
     ColourChooser m_chooseColour;
 };

@@ -33,6 +33,9 @@ enum : int {
     DeleteQuestionCheck = 145,
     SortQuestionCheck = 146,
     Subtitle = 156,
+    CheckPage = 403,
+    ModuleGapLabel = 404,
+    ModuleGapRefused = 405,
 };
 
 } // namespace zyn::SettingsTextId
