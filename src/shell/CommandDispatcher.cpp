@@ -62,6 +62,8 @@ CommandDispatcher::CommandDispatcher(AppSession& session, MainWindow& window)
         {"keyExtraCheck", [this] { openDialog(QStringLiteral("keyExtraCheck")); }},
         {"keyTransferController", [this] { transfer(QStringLiteral("keyTransferController")); }},
         {"keyTransferUSBDrive", [this] { transfer(QStringLiteral("keyTransferUSBDrive")); }},
+        {"keyTransferVerifyDrive",
+         [this] { openDialog(QStringLiteral("keyTransferVerifyDrive")); }},
         {"keyTransferPCMKarte", [this] { transfer(QStringLiteral("keyTransferPCMKarte")); }},
         {"keyHilfeInfo", [this] { openDialog(QStringLiteral("keyHilfeInfo")); }},
     };

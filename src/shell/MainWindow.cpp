@@ -23,6 +23,7 @@
 #include "transfer/ui/ChipCardDialog.h"
 #include "transfer/ui/ControllerTransferDialog.h"
 #include "transfer/ui/DriveTransferDialog.h"
+#include "transfer/ui/VerifyDriveDialog.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -129,6 +130,10 @@ void MainWindow::registerDialogs() {
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferUSBDrive"), [this] {
         DriveTransferDialog dialog(m_session, this);
+        dialog.exec();
+    });
+    m_dispatcher->setDialog(QStringLiteral("keyTransferVerifyDrive"), [this] {
+        VerifyDriveDialog dialog(m_session, this);
         dialog.exec();
     });
     // The chip-card transfer has no menu item: Ctrl+Shift+K sends its command.

@@ -2,6 +2,7 @@
 
 #include "ShellTextId.h"
 #include "check/CheckTextId.h"
+#include "transfer/ui/VerifyDriveTextId.h"
 
 #include <array>
 
@@ -56,7 +57,11 @@ inline constexpr Item ExtraItems[] = {{"mnukeyExtraLanguage", 45},
                                       Separator,
                                       {"mnukeyExtraCheck", CheckTextId::MenuItem}};
 inline constexpr Item TransferItems[] = {
-    {"mnukeyTransferController", 39}, Separator, {"mnukeyTransferUSBDrive", 40}};
+    {"mnukeyTransferController", 39},
+    Separator,
+    {"mnukeyTransferUSBDrive", 40},
+    {"mnukeyTransferVerifyDrive", VerifyDriveTextId::MenuItem},
+};
 inline constexpr Item HelpItems[] = {{"mnukeyHilfeInfo", 43}};
 
 template<size_t N> constexpr Menu menu(const char* name, int text, const Item (&items)[N]) {

@@ -2,6 +2,7 @@
 
 #include "CardStatus.h"
 #include "settings/LanguageTexts.h"
+#include "verify/PlanDifferenceText.h"
 
 namespace zyn {
 
@@ -27,6 +28,8 @@ QString CardLogEntry::piece(const LanguageTexts& texts, bool logEmpty) const {
     case Kind::Result:
         return newLine + texts.text(text) +
                (number >= 0 ? u' ' + QString::number(number) : QString());
+    case Kind::Difference:
+        return newLine + PlanDifferenceText::description(difference, texts);
     }
     return {};
 }

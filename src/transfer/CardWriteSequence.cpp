@@ -5,6 +5,8 @@
 #include "CardTextId.h"
 #include "platform/CardReader.h"
 #include "show/ShowLimits.h"
+#include "verify/ReadBackComparison.h"
+#include "verify/VerifyTextId.h"
 
 #include <algorithm>
 
@@ -117,25 +119,41 @@ void CardWriteSequence::readNext() {
         finish(Outcome::ReadBackFailed);
         return;
     }
-    // A short reply counts as a difference at the first byte it lacks.
+    // A short reply counts as a difference at the first byte it lacks, and
+    // ends the check: nothing read after it would line up with the image.
     const QByteArrayView expected = QByteArrayView(m_image).sliced(address, length);
     const qsizetype compared = std::min(reply.bytes.size(), qsizetype(length));
+    m_readBack += QByteArrayView(reply.bytes).first(compared);
     qsizetype offset = 0;
     while (offset < compared && reply.bytes[offset] == expected[offset])
         ++offset;
-    if (offset < length) {
+    if (offset < length && !m_firstDifference)
         m_firstDifference = address + int(offset);
-        m_log.push_back(CardLogEntry::result(CardTextId::CardDiffers, *m_firstDifference));
-        finish(Outcome::Differs);
+    m_nextRead += length;
+    if (compared < length || (m_firstDifference && m_nextRead >= m_image.size())) {
+        finishDiffering();
         return;
     }
-    m_nextRead += length;
     if (m_nextRead < m_image.size())
         return;
     m_log.push_back(CardLogEntry::done());
     m_log.push_back(CardLogEntry::result(CardTextId::CardComplete));
     m_log.push_back(CardLogEntry::result(CardTextId::CardVerified));
     finish(Outcome::Completed);
+}
+
+void CardWriteSequence::finishDiffering() {
+    // A short read leaves m_readBack short, which makes no card image.
+    const std::vector<PlanDifference> differences =
+        ReadBackComparison::of(m_image, m_readBack).differences;
+    if (differences.empty()) {
+        m_log.push_back(CardLogEntry::result(CardTextId::CardDiffers, *m_firstDifference));
+    } else {
+        m_log.push_back(CardLogEntry::result(VerifyTextId::ReadBackDiffers));
+        for (const PlanDifference& difference : differences)
+            m_log.push_back(CardLogEntry::differs(difference));
+    }
+    finish(Outcome::Differs);
 }
 
 void CardWriteSequence::logError(quint32 status) {

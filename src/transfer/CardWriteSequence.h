@@ -18,7 +18,11 @@ class CardReader;
 //          9602 "Card,MemWrite" commands in address order. A failed write is
 //          logged with the reader's error text and the next entry follows.
 //   check  only when every write succeeded: the card is read back in chunks
-//          of ReadChunk bytes and compared with the image.
+//          of ReadChunk bytes and compared with the image. A card that
+//          differs is still read to its end, so the log can name each
+//          difference as the show knows it (cue, slave, channel) rather than
+//          by a byte address the user cannot place; only a card whose bytes
+//          make no plan, or that answers short, is reported by the address.
 //
 // Progress counts the 9600 time and channel entries. Invariants: the outcome
 // is Completed only when every write succeeded and the card read back equals
@@ -67,11 +71,13 @@ private:
     void logAfterWrite(int index);
     void beginCheck();
     void readNext();
+    void finishDiffering();
     void finish(Outcome outcome);
     void logError(quint32 status);
 
     CardReader& m_reader;
     const QByteArray m_image;
+    QByteArray m_readBack;
     std::vector<CardLogEntry> m_log;
     std::optional<Outcome> m_outcome;
     std::optional<int> m_firstDifference;

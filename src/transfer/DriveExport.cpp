@@ -2,6 +2,7 @@
 
 #include "ControllerTable.h"
 #include "show/AtomicFile.h"
+#include "verify/ReadBackComparison.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,7 +99,8 @@ FileError writeAndSync(QSaveFile& file, const QString& path, const ContentWriter
 
 // Writes the content that `write` produces, which must equal `bytes`, and
 // proves the medium holds exactly those bytes.
-FileError writeChecked(const QString& path, QByteArrayView bytes, const ContentWriter& write) {
+FileError writeChecked(const QString& path, QByteArrayView bytes, const ContentWriter& write,
+                       std::vector<PlanDifference>* readBackDifferences = nullptr) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return deviceFailure(path, file);
@@ -115,11 +117,16 @@ FileError writeChecked(const QString& path, QByteArrayView bytes, const ContentW
         return errnoFailure(path, code);
     }
     const std::optional<QByteArray> stored = readBack(path);
-    if (!stored || *stored != bytes) {
+    if (!stored) {
         QFile::remove(path);
-        return failure(path, 0,
-                       stored ? QStringLiteral("the file read back differs from the table")
-                              : QStringLiteral("the file cannot be read back"));
+        return failure(path, 0, QStringLiteral("the file cannot be read back"));
+    }
+    if (const ReadBackComparison comparison = ReadBackComparison::of(bytes, *stored);
+        !comparison.equal()) {
+        QFile::remove(path);
+        if (readBackDifferences)
+            *readBackDifferences = comparison.differences;
+        return failure(path, 0, comparison.text());
     }
     return FileError::none();
 }
@@ -140,7 +147,8 @@ FileError writeFile(const QString& path, QByteArrayView bytes) {
 }
 
 FileError writeTableToVolume(const QString& volumeRoot, const ControllerTable& table,
-                             const StepReport& report) {
+                             const StepReport& report,
+                             std::vector<PlanDifference>* readBackDifferences) {
     const auto writeUnits = [&table, &report](QIODevice& file) {
         int steps = 0;
         for (const TableUnit& unit : table.units()) {
@@ -151,7 +159,7 @@ FileError writeTableToVolume(const QString& volumeRoot, const ControllerTable& t
         }
         return true;
     };
-    return writeChecked(filePath(volumeRoot), table.bytes(), writeUnits);
+    return writeChecked(filePath(volumeRoot), table.bytes(), writeUnits, readBackDifferences);
 }
 
 } // namespace zyn::DriveExport

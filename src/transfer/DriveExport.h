@@ -1,10 +1,12 @@
 #pragma once
 
 #include "show/FileError.h"
+#include "verify/PlanDifference.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace zyn {
 
@@ -31,9 +33,11 @@ FileError writeToVolume(const QString& volumeRoot, QByteArrayView bytes);
 using StepReport = std::function<void(int steps)>;
 
 // Writes the table into the volume's root folder unit by unit, reporting its
-// progress steps on the way (6400 for a whole table).
+// progress steps on the way (6400 for a whole table). When the file read back
+// differs, `readBackDifferences` (if given) receives how, in the show's terms.
 FileError writeTableToVolume(const QString& volumeRoot, const ControllerTable& table,
-                             const StepReport& report);
+                             const StepReport& report,
+                             std::vector<PlanDifference>* readBackDifferences = nullptr);
 
 // Writes the bytes to any path with the same guarantees.
 FileError writeFile(const QString& path, QByteArrayView bytes);

@@ -9,8 +9,8 @@ DriveExportJob::DriveExportJob(QString volumeRoot, ControllerTable table)
 
 void DriveExportJob::run() {
     m_reported = 0;
-    m_error =
-        DriveExport::writeTableToVolume(m_root, m_table, [this](int steps) { reportStep(steps); });
+    m_error = DriveExport::writeTableToVolume(
+        m_root, m_table, [this](int steps) { reportStep(steps); }, &m_differences);
     emit finished();
 }
 

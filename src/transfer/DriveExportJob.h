@@ -2,9 +2,11 @@
 
 #include "ControllerTable.h"
 #include "show/FileError.h"
+#include "verify/PlanDifference.h"
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 namespace zyn {
 
@@ -29,6 +31,8 @@ public:
 
     const QString& volumeRoot() const { return m_root; }
     const FileError& error() const { return m_error; }
+    // How the file read back departs from the table, in the show's terms.
+    const std::vector<PlanDifference>& readBackDifferences() const { return m_differences; }
 
 signals:
     // The progress steps written so far, 1 to ControllerTable::ProgressSteps.
@@ -41,6 +45,7 @@ private:
     QString m_root;
     ControllerTable m_table;
     FileError m_error;
+    std::vector<PlanDifference> m_differences;
     int m_reported = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "show/Show.h"
 #include "transfer/CardImage.h"
 #include "transfer/CardTextId.h"
+#include "verify/VerifyTextId.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,12 +28,12 @@ LanguageTexts numberedTexts() {
     return LanguageTexts(texts);
 }
 
-QByteArray exampleImage() {
+QByteArray exampleImage(const QString& slave1Channel1 = QStringLiteral("12-3")) {
     auto show = std::make_unique<Show>();
     show->clearForTimeCodedShow();
     show->cues.row(1).TimeText = QStringLiteral("00:01:23:15");
     show->cues.row(3200).TimeText = QStringLiteral("12:34:56:07");
-    show->ics.cell(1, 1) = QStringLiteral("12-3");
+    show->ics.cell(1, 1) = slave1Channel1;
     show->ics.cell(200, 16) = QStringLiteral("7");
     return CardImage::build(*show).bytes;
 }
@@ -202,11 +203,33 @@ TEST_F(CardWrite, ACardThatDropsAWriteSilentlyFailsTheCheckAtThatAddress) {
     EXPECT_FALSE(logText().contains("T170"));
 }
 
+TEST_F(CardWrite, ACardStillHoldingAnOlderShowNamesTheDifferencesAsTheShowKnowsThem) {
+    reader.memory.replace(0, CardImage::Size, exampleImage(QStringLiteral("5-3")));
+    reader.droppedAddress = 12804; // slave 1 channel 1 keeps its older cue
+    run();
+    EXPECT_EQ(sequence.outcome(), Outcome::Differs);
+    EXPECT_EQ(sequence.firstDifference(), 12805); // the low byte of cue 12
+    PlanDifference extra;
+    extra.kind = PlanDifference::Kind::ChannelExtra;
+    extra.number = 5;
+    extra.slave = 1;
+    extra.channel = 1;
+    PlanDifference missing = extra;
+    missing.kind = PlanDifference::Kind::ChannelMissing;
+    missing.number = 12;
+    const std::vector<CardLogEntry> log = sequence.log();
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(std::vector(log.end() - 3, log.end()),
+              (std::vector{CardLogEntry::result(VerifyTextId::ReadBackDiffers),
+                           CardLogEntry::differs(extra), CardLogEntry::differs(missing)}));
+}
+
 TEST_F(CardWrite, AShortReadCountsAsADifferenceAtTheFirstMissingByte) {
     reader.shortReadBy = 1;
     run();
     EXPECT_EQ(sequence.outcome(), Outcome::Differs);
     EXPECT_EQ(sequence.firstDifference(), 127);
+    EXPECT_EQ(lastEntry(), CardLogEntry::result(CardTextId::CardDiffers, 127));
 }
 
 TEST_F(CardWrite, AFailedReadBackEndsWithItsErrorAndTheFailureLine) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/VolumeList.h"
+
 #include <QComboBox>
 
 namespace zyn {
@@ -14,6 +16,12 @@ public:
     explicit DriveListBox(QWidget* parent = nullptr);
 
     void showPopup() override;
+
+    // Lists the volumes, each by its label and root path with the root as its
+    // data, and selects the wanted root, or the first volume when it is not
+    // mounted.
+    void showVolumes(const VolumeList& volumes, const QString& wanted);
+    QString selectedRoot() const { return currentData().toString(); }
 
 signals:
     void aboutToShowPopup();

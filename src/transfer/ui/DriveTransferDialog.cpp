@@ -10,6 +10,8 @@
 #include "transfer/TableBuilder.h"
 #include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
+#include "verify/PlanDifferenceText.h"
+#include "verify/VerifyTextId.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -30,13 +32,6 @@ QLabel* wrappedLabel(const QString& name, const QString& text = QString()) {
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-QString volumeText(const VolumeList::Volume& volume) {
-    const QString root = QDir::toNativeSeparators(volume.rootPath);
-    if (volume.displayName.isEmpty() || volume.displayName == volume.rootPath)
-        return root;
-    return volume.displayName + QStringLiteral("  (") + root + u')';
 }
 
 } // namespace
@@ -107,11 +102,7 @@ void DriveTransferDialog::setVolumeSource(VolumeSource source) {
 // not mounted.
 void DriveTransferDialog::readVolumes(const QString& wanted) {
     m_volumes = m_volumeSource ? m_volumeSource() : VolumeList();
-    m_drives->clear();
-    for (const VolumeList::Volume& volume : m_volumes.volumes())
-        m_drives->addItem(volumeText(volume), volume.rootPath);
-    const int index = wanted.isEmpty() ? -1 : m_volumes.indexOf(wanted);
-    m_drives->setCurrentIndex(index >= 0 ? index : (m_drives->count() > 0 ? 0 : -1));
+    m_drives->showVolumes(m_volumes, wanted);
     showDriveLabel();
     updateControls();
 }
@@ -176,16 +167,22 @@ void DriveTransferDialog::exportTable() {
     auto* job = new DriveExportJob(m_target, std::move(built.table));
     QThread* worker = QThread::create([job] { job->run(); });
     connect(job, &DriveExportJob::progressChanged, m_progress, &QProgressBar::setValue);
-    connect(job, &DriveExportJob::finished, this,
-            [this, job] { showWritten(job->volumeRoot(), job->error()); });
+    connect(job, &DriveExportJob::finished, this, [this, job] {
+        showWritten(job->volumeRoot(), job->error(), job->readBackDifferences());
+    });
     connect(worker, &QThread::finished, job, &QObject::deleteLater);
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();
 }
 
-void DriveTransferDialog::showWritten(const QString& root, const FileError& error) {
+void DriveTransferDialog::showWritten(const QString& root, const FileError& error,
+                                      const std::vector<PlanDifference>& readBackDifferences) {
     if (error.ok()) {
         m_result->showOutcome(true, m_session.text(TransferTextId::TransferSucceeded));
+    } else if (!readBackDifferences.empty()) {
+        m_result->showRefused(m_session.text(TransferTextId::TransferFailed) + u'\n' +
+                                  m_session.text(VerifyTextId::ReadBackDiffers),
+                              PlanDifferenceText::lines(readBackDifferences, m_session.texts));
     } else {
         QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
         if (!error.detail.isEmpty())

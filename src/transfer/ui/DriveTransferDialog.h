@@ -2,10 +2,12 @@
 
 #include "platform/widgets/BusyCursor.h"
 #include "transfer/VolumeList.h"
+#include "verify/PlanDifference.h"
 
 #include <QDialog>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -49,7 +51,8 @@ private:
     QString selectedRoot() const;
     void startWrite();
     void exportTable();
-    void showWritten(const QString& root, const FileError& error);
+    void showWritten(const QString& root, const FileError& error,
+                     const std::vector<PlanDifference>& readBackDifferences);
     // Back to choosing, once the result is shown.
     void endWrite();
 
