@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zyn;
@@ -17,17 +16,8 @@ namespace {
 
 using Result = test::CliResult;
 
-class CardCommands : public testing::Test {
+class CardCommands : public test::ZynCtlFolderTest {
 protected:
-    Result run(const QStringList& arguments) { return test::runZynCtl(arguments, m_dir.path()); }
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    static QByteArray readFile(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     QString projectOf(const QString& json) {
         const QString project = path("show.zyn");
         const Result built = run({"build", json, "-o", project});
@@ -38,8 +28,6 @@ protected:
     QString examplesProject() {
         return projectOf(test::dataDir("transfer/card-examples/show.json"));
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(CardCommands, CardImageWritesTheGoldenImage) {
@@ -101,11 +89,8 @@ TEST_F(CardCommands, AReaderWithoutACardWritesNothing) {
 }
 
 TEST_F(CardCommands, AShowWithALevelThatIsNoLevelGoesOntoNoCard) {
-    QFile json(path("bad.json"));
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(R"({"channels": [{"slave": 2, "channel": 3, "cell": "9-12"}]})");
-    json.close();
-    const QString project = projectOf(path("bad.json"));
+    const QString project = projectOf(
+        writeFile("bad.json", R"({"channels": [{"slave": 2, "channel": 3, "cell": "9-12"}]})"));
     for (const QStringList& command :
          {QStringList{"card-image", project, "-o", path("card.bin")},
           QStringList{"card-write", project, "--reader", "emulated:" + path("card.bin")}}) {

@@ -5,28 +5,18 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zyn {
 namespace {
 
-class ImportCommand : public testing::Test {
+class ImportCommand : public test::ZynCtlFolderTest {
 protected:
     int run(const QStringList& arguments) {
-        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+        const test::CliResult result = ZynCtlFolderTest::run(arguments);
         m_out = result.out;
         m_err = result.err;
         return result.status;
-    }
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QString writeFile(const QString& name, const QByteArray& content) const {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path(name);
     }
 
     // The show JSON of a project file.
@@ -39,7 +29,6 @@ protected:
         return test::dataDir(QStringLiteral("import/%1/cues.%2").arg(folder, extension));
     }
 
-    QTemporaryDir m_dir;
     QByteArray m_out;
     QByteArray m_err;
 };

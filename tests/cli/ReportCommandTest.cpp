@@ -9,45 +9,34 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zyn;
 
 namespace {
 
-class ReportCommand : public ::testing::Test {
+class ReportCommand : public test::ZynCtlFolderTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(test::ensureGuiApplication());
-        QFile json(path("show.json"));
-        ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-        json.write("{\"cues\": [{\"row\": 1, \"time\": \"00:00:05:00\", \"description\": \"3,5\"},"
-                   "{\"row\": 2, \"time\": \"MAN\", \"description\": \"Pause\"}],"
-                   " \"channels\": [{\"slave\": 3, \"channel\": 5, \"cell\": \"1-2\"}]}");
-        json.close();
-        ASSERT_EQ(run({"build", path("show.json"), "-o", path("show.zyn")}), ZynCtl::Success);
+        writeFile("show.json",
+                  "{\"cues\": [{\"row\": 1, \"time\": \"00:00:05:00\", \"description\": \"3,5\"},"
+                  "{\"row\": 2, \"time\": \"MAN\", \"description\": \"Pause\"}],"
+                  " \"channels\": [{\"slave\": 3, \"channel\": 5, \"cell\": \"1-2\"}]}");
+        ASSERT_EQ(status({"build", path("show.json"), "-o", path("show.zyn")}), ZynCtl::Success);
     }
 
-    int run(const QStringList& arguments) {
-        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+    int status(const QStringList& arguments) {
+        const test::CliResult result = run(arguments);
         m_err = result.err;
         return result.status;
     }
 
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
     QByteArray m_err;
 };
 
 TEST_F(ReportCommand, WritesEachKindOfOutput) {
-    ASSERT_EQ(run({"report", "times", path("show.zyn"), "-o", path("t.XLT")}), ZynCtl::Success)
+    ASSERT_EQ(status({"report", "times", path("show.zyn"), "-o", path("t.XLT")}), ZynCtl::Success)
         << m_err.toStdString();
     const QList<QByteArray> lines = readFile("t.XLT").split('\n');
     ASSERT_EQ(lines.size(), 8);
@@ -55,10 +44,12 @@ TEST_F(ReportCommand, WritesEachKindOfOutput) {
     EXPECT_EQ(lines[5], " 1\t 00:00:05:00\t 3.5\t 3-5-2\t\r");
     EXPECT_EQ(lines[6], " 2\t MANUAL STOP\t Pause\t \t\r"); // the language's stop label
 
-    ASSERT_EQ(run({"report", "channels", path("show.zyn"), "-o", path("c.pdf")}), ZynCtl::Success);
+    ASSERT_EQ(status({"report", "channels", path("show.zyn"), "-o", path("c.pdf")}),
+              ZynCtl::Success);
     EXPECT_TRUE(readFile("c.pdf").startsWith("%PDF-"));
 
-    ASSERT_EQ(run({"report", "channels", path("show.zyn"), "-o", path("c.xlsx")}), ZynCtl::Success);
+    ASSERT_EQ(status({"report", "channels", path("show.zyn"), "-o", path("c.xlsx")}),
+              ZynCtl::Success);
     if (!LocalSpreadsheetEngine().available())
         GTEST_SKIP() << "built without a workbook reader";
     const SpreadsheetEngine::Opened opened = LocalSpreadsheetEngine().open(path("c.xlsx"));
@@ -73,7 +64,7 @@ TEST_F(ReportCommand, ATextExportNamesAProjectFolderOutsideTheCodePageWithQuesti
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Łódź")));
     const QString project = path(QStringLiteral("Łódź/show.zyn"));
     ASSERT_TRUE(QFile::copy(path("show.zyn"), project));
-    ASSERT_EQ(run({"report", "times", project, "-o", path("t.xlt")}), ZynCtl::Success)
+    ASSERT_EQ(status({"report", "times", project, "-o", path("t.xlt")}), ZynCtl::Success)
         << m_err.toStdString();
     const QList<QByteArray> lines = readFile("t.xlt").split('\n');
     ASSERT_EQ(lines.size(), 8);
@@ -102,7 +93,7 @@ TEST_F(ReportCommand, RefusesWhatItCannotDo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_EQ(status(c.arguments), c.status);
         EXPECT_TRUE(m_err.contains(c.mentions)) << m_err.toStdString();
         if (c.status == ZynCtl::Failure) {
             EXPECT_EQ(m_err.count('\n'), 1);

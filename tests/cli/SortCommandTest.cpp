@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace zyn {
@@ -42,15 +41,14 @@ const QByteArray UnsortedShow = R"({
 }
 )";
 
-class SortCommand : public ::testing::Test {
+class SortCommand : public test::ZynCtlFolderTest {
 protected:
     int run(const QStringList& arguments) {
-        const test::CliResult result = test::runZynCtl(arguments, m_dir.path());
+        const test::CliResult result = ZynCtlFolderTest::run(arguments);
         m_out = result.out;
         m_err = result.err;
         return result.status;
     }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
 
     // The show JSON after the editor's own sort, with the language's labels.
     QByteArray sortedInTheEditor() {
@@ -66,15 +64,11 @@ protected:
         return ShowJson::write(show, labels);
     }
 
-    QTemporaryDir m_dir;
     QByteArray m_out, m_err;
 };
 
 TEST_F(SortCommand, GivesTheTablesOfTheEditorsSort) {
-    QFile json(path("show.json"));
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(UnsortedShow);
-    json.close();
+    writeFile("show.json", UnsortedShow);
     ASSERT_EQ(run({"build", path("show.json"), "-o", path("show.zyn")}), ZynCtl::Success);
     const QByteArray expected = sortedInTheEditor();
     EXPECT_TRUE(expected.contains("\"TR #1\"")) << expected.toStdString();

@@ -70,10 +70,6 @@ TEST_F(ZynCtlRun, BuildThenDumpGivesBackTheSameJson) {
     EXPECT_EQ(run({"dump", path("show.zyn")}).out, json);
 }
 
-TEST_F(ZynCtlRun, TheHomeOptionComesBeforeTheCommand) {
-    EXPECT_EQ(run({"--home", path("home"), "new", "-o", path("h.zyn")}).status, ZynCtl::Success);
-}
-
 TEST_F(ZynCtlRun, UsageErrorsExitWithTwo) {
     const QStringList cases[] = {
         {},

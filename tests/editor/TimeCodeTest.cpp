@@ -51,12 +51,5 @@ TEST(TimeCodeText, FieldsKeepTheirLastTwoDigits) {
     EXPECT_EQ(TimeCode{}.text(), TimeCode::zero());
 }
 
-TEST(TimeCodeText, TotalHundredthsCountEveryField) {
-    EXPECT_EQ((TimeCode{1, 2, 3, 4}.totalHundredths()), 372304);
-    EXPECT_EQ((TimeCode{23, 59, 59, 99}.totalHundredths()), 8639999);
-    EXPECT_EQ((TimeCode{0, 1, 30, 25}.totalSeconds()), 90.25);
-    EXPECT_EQ(TimeCode{}.totalHundredths(), 0);
-}
-
 } // namespace
 } // namespace zyn

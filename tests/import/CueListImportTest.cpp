@@ -38,13 +38,6 @@ protected:
     CueListImport m_import{m_engine};
 };
 
-TEST_F(CueListImporting, OpeningAWorkbookOffersItsHeaders) {
-    EXPECT_TRUE(m_import.open("cues.xlsx", FileKind::Workbook).ok());
-    EXPECT_EQ(m_import.headers(), QStringList({"Time", "Effect", "Slave", "Channel"}));
-    EXPECT_EQ(m_import.HeaderColumns(), 5);
-    EXPECT_TRUE(m_import.canImport());
-}
-
 TEST_F(CueListImporting, WorkbookRowsAddUpTextRowsReplace) {
     m_import.open("cues.xlsx", FileKind::Workbook);
     const ColumnChoice columns{1, 2, 3, 4, 0};
@@ -84,18 +77,6 @@ TEST_F(CueListImporting, ALevelBeyondWhatTheControllerStoresKeepsItsChannelAndIs
     auto show = std::make_unique<Show>();
     EXPECT_EQ(m_import.write(false, *show).channels, 1);
     EXPECT_EQ(show->ics.cell(3, 7), "1-300");
-}
-
-TEST_F(CueListImporting, AProjectFileIsRefusedAndCannotBeImported) {
-    const QString path = writeText("[ZYN600 PROJECTFILE]\r\n#TRUE#\r\n");
-    const ImportError error = m_import.open(path, FileKind::TextFile);
-    EXPECT_EQ(error.kind, Kind::ProjectFile);
-    EXPECT_FALSE(m_import.canImport());
-    EXPECT_EQ(m_import.importRows(false, {}).kind, Kind::ProjectFile);
-    EXPECT_TRUE(m_import.preview().isEmpty());
-    // Choosing another file lifts the refusal.
-    m_import.open(writeText("x;0:0:2,5;;;;;Text;;;;1;1"), FileKind::TextFile);
-    EXPECT_TRUE(m_import.canImport());
 }
 
 TEST_F(CueListImporting, EngineFailuresKeepThePreviewAsItWas) {

@@ -75,11 +75,5 @@ INSTANTIATE_TEST_SUITE_P(
         TimeCase{"01.02.2024", nullptr}, TimeCase{"0:00:05.5s", nullptr},
         TimeCase{"0:00:05.2.7", "00:00:05:200"}));
 
-TEST(ImportTimeCode, CutsMillisecondsToHundredths) {
-    EXPECT_EQ(ImportTime::toTimeCode("00:00:05:250"), "00:00:05:25");
-    EXPECT_EQ(ImportTime::toTimeCode("00:00:05:259"), "00:00:05:25");
-    EXPECT_EQ(ImportTime::toTimeCode(ImportTime::zero()), "00:00:00:00");
-}
-
 } // namespace
 } // namespace zyn

@@ -34,23 +34,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST(TextCueListLine, TakesTimeDescriptionAdditionModuleAndChannelFromTheirFields) {
-    const ImportRows read =
-        TextCueList::rowOfLine(u"x;00:01:02.5;a;b;c;d;Fountain;e;red;f;3;7", "f.csv", 1);
-    ASSERT_TRUE(read.error.ok());
-    ASSERT_EQ(read.rows.size(), 1);
-    EXPECT_EQ(read.rows[0], ImportRow::fromCells("00:01:02:500", "Fountain (red)", "3", "7", ""));
-}
-
-TEST(TextCueListLine, ATimeWithoutFractionSeparatorGivesTheZeroTime) {
-    // So a header line ("Time") reads as a harmless row instead of an error.
-    for (const char* time : {"00:01:02", "Time", ""}) {
-        const ImportRows read = TextCueList::rowOfLine(QString::fromLatin1(line(time)), "f", 1);
-        ASSERT_EQ(read.rows.size(), 1) << time;
-        EXPECT_EQ(read.rows[0].time, "00:00:00:000") << time;
-    }
-}
-
 struct DecodeCase {
     const char* name;
     QByteArray bytes;

@@ -36,24 +36,5 @@ TEST(ReportPageTurns, EveryCommandLandsOnAPageTheReportHas) {
     }
 }
 
-TEST(ReportPageTurns, ButtonsOfferOnlyAnotherPage) {
-    using Buttons = PageNavigation::Buttons;
-    const struct {
-        int current;
-        int pages;
-        Buttons expected;
-    } cases[] = {
-        {1, 3, {false, false, true, true}},
-        {2, 3, {true, true, true, true}},
-        {3, 3, {true, true, false, false}},
-        // One page: neither back nor on.
-        {1, 1, {false, false, false, false}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.current) + " of " + std::to_string(c.pages));
-        EXPECT_EQ(PageNavigation::buttons(c.current, c.pages), c.expected);
-    }
-}
-
 } // namespace
 } // namespace zyn

@@ -2,6 +2,7 @@
 #include "ReportTestSupport.h"
 #include "Version.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "platform/spreadsheet/LocalSpreadsheetEngine.h"
 #include "reports/ReportXlt.h"
 #include "reports/xlsx/ReportExporter.h"
@@ -14,11 +15,6 @@ namespace {
 
 using test::buildReport;
 using test::CharWidthMeasurer;
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ReportExport : public ::testing::Test {
 protected:
@@ -52,11 +48,12 @@ TEST_F(ReportExport, TextFileHasTheTitleLinesCaptionsAndOneLinePerRow) {
         ReportExporter::sb_Export_Report(report, path("times.xlt"));
     ASSERT_TRUE(outcome.error.ok()) << outcome.error.detail.toStdString();
     EXPECT_EQ(outcome.kind, ExportFileKind::Text);
-    EXPECT_EQ(readFile(path("times.xlt")), "Time List\r\n" + program +
-                                               "\r\n/shows/new year.zyn\r\n\r\n"
-                                               "Cue\tTime\tDescription\tSlave-Channel-Level\t\r\n"
-                                               " 1\t 00:00:05:00\t 3.5 inch\t 1-1-2\t\r\n"
-                                               " 2\t \t Caf\xe9 b  c\t \t\r\n");
+    EXPECT_EQ(test::fileContent(path("times.xlt")),
+              "Time List\r\n" + program +
+                  "\r\n/shows/new year.zyn\r\n\r\n"
+                  "Cue\tTime\tDescription\tSlave-Channel-Level\t\r\n"
+                  " 1\t 00:00:05:00\t 3.5 inch\t 1-1-2\t\r\n"
+                  " 2\t \t Caf\xe9 b  c\t \t\r\n");
 }
 
 TEST_F(ReportExport, ChannelListTextHasSeventeenFieldsWithABlankForAFreeChannel) {
@@ -64,7 +61,7 @@ TEST_F(ReportExport, ChannelListTextHasSeventeenFieldsWithABlankForAFreeChannel)
     show->ics.cell(1, 16) = QStringLiteral("K 4");
     const Report report = buildReport(*show, ChannelListReport, CharWidthMeasurer());
     ASSERT_TRUE(ReportXlt::save(report, path("channels.xlt")).ok());
-    const QList<QByteArray> lines = readFile(path("channels.xlt")).split('\n');
+    const QList<QByteArray> lines = test::fileContent(path("channels.xlt")).split('\n');
     ASSERT_EQ(lines.size(), 4 + 1 + 200 + 1);
     EXPECT_EQ(lines[4].count('\t'), 17);
     EXPECT_EQ(lines[5], " 1\t" + QByteArray(" \t").repeated(15) + " K 4\t\r");
@@ -99,7 +96,7 @@ TEST_F(ReportExport, AFailedWriteKeepsThePreviousFile) {
     EXPECT_EQ(error.kind, FileError::Kind::Unstorable);
     EXPECT_EQ(error.line, 7);
     EXPECT_TRUE(error.detail.contains(QStringLiteral("U+03A9"))) << error.detail.toStdString();
-    EXPECT_EQ(readFile(old.fileName()), "previous");
+    EXPECT_EQ(test::fileContent(old.fileName()), "previous");
     for (const char* name : {"no/such/times.xlt", "no/such/times.xlsx"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ReportExporter::sb_Export_Report(timeList(), path(name)).error.kind,

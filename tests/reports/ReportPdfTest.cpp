@@ -5,7 +5,6 @@
 #include "ReportTestSupport.h"
 #include "fakes/GuiApplication.h"
 #include "fakes/QtPrinters.h"
-#include "reports/PrintChoice.h"
 #include "reports/render/FontMeasurer.h"
 #include "reports/render/PageLayouts.h"
 #include "reports/render/PainterTarget.h"
@@ -81,40 +80,6 @@ TEST_F(PaintedReport, APdfHoldsEveryPageOnTheSheetTheReportWasBuiltFor) {
                               texts, QDate(2024, 3, 5), dir.filePath("no/such/r.pdf"))
                   .kind,
               FileError::Kind::CannotWrite);
-}
-
-TEST_F(PaintedReport, APrintedPdfHoldsEveryCopyAndNothingWhenNoPageIsChosen) {
-    QTemporaryDir dir;
-    const FontMeasurer measurer;
-    const Report report = test::buildReport(*test::emptyShow(), ChannelListReport, measurer);
-    ASSERT_GT(report.PageCount, 1);
-    const struct {
-        const char* copies;
-        const char* range;
-        int pages; // -1: no file
-    } cases[] = {
-        {"2", "ALL", 2 * report.PageCount},
-        {"3", "AKTUELL", 3},
-        {"1", "2", 1},
-        {"0", "ALL", -1},
-        {"1", "", -1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.copies) + " x " + c.range);
-        const QString path = dir.filePath(QStringLiteral("%1-%2.pdf").arg(c.copies, c.range));
-        ASSERT_TRUE(ReportPdf::save(report, test::englishTexts(), QDate(2024, 3, 5), path,
-                                    PrintChoice::fromDialog(c.copies, c.range), 2)
-                        .ok());
-        QFile file(path);
-        if (c.pages < 0) {
-            EXPECT_FALSE(file.exists());
-            continue;
-        }
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromLatin1(file.readAll())
-                      .count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)"))),
-                  c.pages);
-    }
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "settings/LanguageLoader.h"
 #include "settings/LanguageSource.h"
 #include "show/AtomicFile.h"
-#include "show/CueTable.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -137,21 +136,4 @@ TEST(LanguageLoading, DirReadFilesListsOnlyLanguageFiles) {
     QDir(dir.path()).mkdir("Icons.lan");
     EXPECT_EQ(LanguageLoader::DirReadFiles(dir.path()),
               QStringList({"Deutsch.lan", "English.lan"}));
-}
-
-TEST(LanguageChange, StopLabelsInTheCueTableFollowTheNewLanguage) {
-    const StopLabels english{"MANUAL STOP", "TIMED STOP", "RESET STOP"};
-    const StopLabels german{"HANDSTOPP", "ZEITSTOPP", "RESET-STOPP"};
-    CueTable cues;
-    cues.row(1).TimeText = "MANUAL STOP";
-    cues.row(2).TimeText = "TIMED STOP #3";
-    cues.row(3).TimeText = "RESET STOP #1";
-    cues.row(4).TimeText = "00:00:01:00";
-    cues.row(5).TimeText = "MANUAL STOPPED";
-    EXPECT_EQ(cues.relabelStops(english, german), 3);
-    EXPECT_EQ(cues.row(1).TimeText, "HANDSTOPP");
-    EXPECT_EQ(cues.row(2).TimeText, "ZEITSTOPP #3");
-    EXPECT_EQ(cues.row(3).TimeText, "RESET-STOPP #1");
-    EXPECT_EQ(cues.row(4).TimeText, "00:00:01:00");
-    EXPECT_EQ(cues.row(5).TimeText, "MANUAL STOPPED");
 }

@@ -1,6 +1,7 @@
 // The shipped languages: complete, consistent with the code, and with stop
 // labels the prefix rules can tell apart.
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "fakes/TestPaths.h"
 #include "settings/LanguageFile.h"
 #include "settings/LanguageSource.h"
@@ -20,15 +21,9 @@ namespace {
 
 const QStringList ShippedLanguages = {QStringLiteral("English"), QStringLiteral("Deutsch")};
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
 LanguageTexts source(const QString& language) {
-    const LanguageSource::ParseResult parsed = LanguageSource::parse(
-        readFile(QDir(test::languageSourceDir()).filePath(language + QStringLiteral(".txt"))));
+    const LanguageSource::ParseResult parsed = LanguageSource::parse(test::fileContent(
+        QDir(test::languageSourceDir()).filePath(language + QStringLiteral(".txt"))));
     EXPECT_EQ(parsed.error, "") << language.toStdString();
     return parsed.texts;
 }
@@ -46,7 +41,7 @@ std::set<int> numbersUsedByTheCode() {
                        QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        const QString content = QString::fromUtf8(readFile(path));
+        const QString content = QString::fromUtf8(test::fileContent(path));
         const QRegularExpression& pattern = path.endsWith(u"TextId.h") ? named : literal;
         for (const QRegularExpressionMatch& match : pattern.globalMatch(content))
             numbers.insert(match.captured(1).toInt());
@@ -98,8 +93,8 @@ TEST(LanguageSources, StopLabelsCanBeToldApartByPrefix) {
 TEST(LanguageSources, TheBuildCompilesEachSourceIntoItsLanguageFile) {
     for (const QString& language : ShippedLanguages) {
         SCOPED_TRACE(language.toStdString());
-        const QByteArray built =
-            readFile(QDir(test::builtLanguageDir()).filePath(language + LanguageFile::Extension));
+        const QByteArray built = test::fileContent(
+            QDir(test::builtLanguageDir()).filePath(language + LanguageFile::Extension));
         EXPECT_EQ(LanguageFile::parse(built).all(), source(language).all());
     }
 }

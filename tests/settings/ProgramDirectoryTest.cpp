@@ -2,6 +2,7 @@
 
 #include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,21 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace zyn;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 TEST(ProgramDirectoryChoice, HomeOverridesThenPortableThenUserData) {
     QTemporaryDir root;
@@ -57,21 +43,22 @@ TEST(ProgramDirectoryPreparation, SeedsTheBundledLanguagesAndLeavesOthersAlone) 
     QTemporaryDir root;
     const QDir dir(root.path());
     dir.mkpath("bundle");
-    writeFile(dir.filePath("bundle/English.lan"), "new english");
-    writeFile(dir.filePath("bundle/Deutsch.lan"), "deutsch");
+    ASSERT_TRUE(test::putFile(dir.filePath("bundle/English.lan"), "new english"));
+    ASSERT_TRUE(test::putFile(dir.filePath("bundle/Deutsch.lan"), "deutsch"));
 
     const ProgramDirectory home(dir.filePath("home"));
     QDir().mkpath(home.languageDirectory());
-    writeFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english");
-    writeFile(QDir(home.languageDirectory()).filePath("Custom.lan"), "mine");
+    ASSERT_TRUE(
+        test::putFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english"));
+    ASSERT_TRUE(test::putFile(QDir(home.languageDirectory()).filePath("Custom.lan"), "mine"));
 
     QString error;
     ASSERT_TRUE(home.prepare(dir.filePath("bundle"), &error)) << error.toStdString();
     EXPECT_TRUE(QDir(home.projectsDirectory()).exists());
     const QDir languages(home.languageDirectory());
-    EXPECT_EQ(readFile(languages.filePath("English.lan")), "new english");
-    EXPECT_EQ(readFile(languages.filePath("Deutsch.lan")), "deutsch");
-    EXPECT_EQ(readFile(languages.filePath("Custom.lan")), "mine");
+    EXPECT_EQ(test::fileContent(languages.filePath("English.lan")), "new english");
+    EXPECT_EQ(test::fileContent(languages.filePath("Deutsch.lan")), "deutsch");
+    EXPECT_EQ(test::fileContent(languages.filePath("Custom.lan")), "mine");
     EXPECT_EQ(home.configPath(), dir.filePath("home/ZYN600.cfg"));
     EXPECT_EQ(home.recentFilesPath(), dir.filePath("home/ZYNFiles.ini"));
 }
@@ -80,10 +67,12 @@ TEST(ProgramDirectoryPreparation, ALanguageThatCannotBeReplacedKeepsItsOlderCopy
     QTemporaryDir root;
     const QDir dir(root.path());
     dir.mkpath("bundle");
-    writeFile(dir.filePath("bundle/English.lan"), "a newer english, longer than the disk has room");
+    ASSERT_TRUE(test::putFile(dir.filePath("bundle/English.lan"),
+                              "a newer english, longer than the disk has room"));
     const ProgramDirectory home(dir.filePath("home"));
     QDir().mkpath(home.languageDirectory());
-    writeFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english");
+    ASSERT_TRUE(
+        test::putFile(QDir(home.languageDirectory()).filePath("English.lan"), "old english"));
 
     QString error;
     {
@@ -92,13 +81,14 @@ TEST(ProgramDirectoryPreparation, ALanguageThatCannotBeReplacedKeepsItsOlderCopy
             GTEST_SKIP() << "the file size limit cannot be lowered here";
         EXPECT_TRUE(home.prepare(dir.filePath("bundle"), &error)) << error.toStdString();
     }
-    EXPECT_EQ(readFile(QDir(home.languageDirectory()).filePath("English.lan")), "old english");
+    EXPECT_EQ(test::fileContent(QDir(home.languageDirectory()).filePath("English.lan")),
+              "old english");
     EXPECT_EQ(QDir(home.languageDirectory()).entryList(QDir::Files), QStringList{"English.lan"});
 }
 
 TEST(ProgramDirectoryPreparation, AFolderThatCannotBeMadeIsReported) {
     QTemporaryDir root;
-    writeFile(QDir(root.path()).filePath("file"), "x");
+    ASSERT_TRUE(test::putFile(QDir(root.path()).filePath("file"), "x"));
     const ProgramDirectory home(QDir(root.path()).filePath("file/home"));
     QString error;
     EXPECT_FALSE(home.prepare({}, &error));

@@ -1,6 +1,6 @@
 #include "fakes/FailingDevice.h"
-#include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "fakes/WriteFailures.h"
 #include "show/AtomicFile.h"
 
@@ -12,21 +12,6 @@
 using namespace zyn;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QStringList entriesOf(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 void expectCannotWrite(const FileError& error, const QString& path) {
     EXPECT_EQ(error.kind, FileError::Kind::CannotWrite);
@@ -57,25 +42,16 @@ TEST(AtomicSave, SaveCreatesAndReplacesTheWholeFile) {
     const QString path = dir.filePath("ZYN600.cfg");
 
     EXPECT_TRUE(AtomicFile::save(path, "a much longer first content\r\n").ok());
-    EXPECT_EQ(contentOf(path), "a much longer first content\r\n");
+    EXPECT_EQ(test::fileContent(path), "a much longer first content\r\n");
 
     // The new content replaces the old one, no tail of the longer file remains.
     EXPECT_TRUE(AtomicFile::save(path, "short").ok());
-    EXPECT_EQ(contentOf(path), "short");
+    EXPECT_EQ(test::fileContent(path), "short");
 
     EXPECT_TRUE(AtomicFile::save(path, "").ok());
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(contentOf(path), "");
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"ZYN600.cfg"});
-}
-
-TEST(AtomicSave, FolderThatDoesNotExistIsReportedAndNothingIsCreated) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("missing/deeper/show.zyn");
-
-    expectCannotWrite(AtomicFile::save(path, "content"), path);
-    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+    EXPECT_EQ(test::fileContent(path), "");
+    EXPECT_EQ(test::entriesOf(dir.path()), QStringList{"ZYN600.cfg"});
 }
 
 TEST(AtomicSave, ReadOnlyFolderKeepsThePreviousFile) {
@@ -85,7 +61,7 @@ TEST(AtomicSave, ReadOnlyFolderKeepsThePreviousFile) {
     ASSERT_TRUE(QDir().mkdir(locked));
     const QString path = locked + "/ZYNFiles.ini";
     const QByteArray previous = "[ZYN600x2 PROJECTFILES]\r\n[LASTFILE]\r\n\"/a.zyn\"\r\n";
-    putFile(path, previous);
+    ASSERT_TRUE(test::putFile(path, previous));
 
     // Writable file, unwritable folder: only a save in place could succeed.
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner |
@@ -111,29 +87,8 @@ TEST(AtomicSave, ReadOnlyFolderKeepsThePreviousFile) {
         error = AtomicFile::save(path, "replacement");
     }
     expectCannotWrite(error, path);
-    EXPECT_EQ(contentOf(path), previous);
-    EXPECT_EQ(entriesOf(locked), QStringList{"ZYNFiles.ini"});
-}
-
-TEST(AtomicSave, WriteStoppedPartWayKeepsThePreviousFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("show.zyn");
-    const QByteArray previous = "previous show\r\n";
-    putFile(path, previous);
-    // Larger than any write buffer, so bytes reach the file before the end.
-    const QByteArray replacement(256 * 1024, 'r');
-
-    FileError error;
-    {
-        test::FileSizeLimit limit(4096);
-        if (!limit.active())
-            GTEST_SKIP() << "the file size limit cannot be lowered here";
-        error = AtomicFile::save(path, replacement);
-    }
-    expectCannotWrite(error, path);
-    EXPECT_EQ(contentOf(path), previous);
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{"show.zyn"});
+    EXPECT_EQ(test::fileContent(path), previous);
+    EXPECT_EQ(test::entriesOf(locked), QStringList{"ZYNFiles.ini"});
 }
 
 } // namespace

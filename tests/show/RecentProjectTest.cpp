@@ -1,4 +1,5 @@
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "show/PathText.h"
 #include "show/RecentFiles.h"
 
@@ -11,12 +12,6 @@ using namespace zyn;
 namespace {
 
 const QByteArray Utf8Mark = "\xEF\xBB\xBF";
-
-void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 TEST(RecentProject, EveryPathComesBackExactly) {
     QTemporaryDir dir;
@@ -87,25 +82,10 @@ TEST(RecentProject, FileWithoutAPathGivesNothing) {
     ASSERT_TRUE(dir.isValid());
     const QString ini = dir.filePath(RecentFiles::FileName);
     EXPECT_EQ(RecentFiles::readLastProject(ini), std::nullopt);
-    putFile(ini, "[ZYN600x2 PROJECTFILES]\r\n");
+    ASSERT_TRUE(test::putFile(ini, "[ZYN600x2 PROJECTFILES]\r\n"));
     EXPECT_EQ(RecentFiles::readLastProject(ini), std::nullopt);
     ASSERT_TRUE(RecentFiles::write(ini, QString()).ok());
     EXPECT_EQ(RecentFiles::readLastProject(ini), std::nullopt);
-}
-
-TEST(RecentProject, PathIsReadFromFilesOfAnyLineEnd) {
-    const struct {
-        const char* name;
-        QByteArray content;
-    } cases[] = {
-        {"LoneLineFeeds", "[ZYN600x2 PROJECTFILES]\n[LASTFILE]\n\"/tmp/a.zyn\"\n"},
-        {"LastLineOpen", "[ZYN600x2 PROJECTFILES]\r\n[LASTFILE]\r\n\"/tmp/a.zyn\""},
-        {"Unquoted", "[ZYN600x2 PROJECTFILES]\r[LASTFILE]\r  /tmp/a.zyn \r"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(RecentFiles::parseLastProject(c.content), QStringLiteral("/tmp/a.zyn"));
-    }
 }
 
 } // namespace

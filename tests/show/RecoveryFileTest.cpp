@@ -4,6 +4,7 @@
 
 #include "ProjectFileTestSupport.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "fakes/WriteFailures.h"
 
 #include <QDir>
@@ -31,10 +32,6 @@ std::unique_ptr<Show> changedShow() {
     show->state.ShowChanged = true;
     show->state.ProjectPath = QStringLiteral("/shows/new year.zyn");
     return show;
-}
-
-QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 class RecoveryCopy : public testing::Test {
@@ -130,16 +127,6 @@ TEST(RecoveryCopyDetails, EveryPathAndTimeComeBack) {
     EXPECT_FALSE(RecoveryFile::parseTrailer(serialized(*newShow())).written.isValid());
 }
 
-TEST_F(RecoveryCopy, IsRemovedOnceTheShowHasNoUnsavedChanges) {
-    auto show = changedShow();
-    ASSERT_TRUE(m_copy->update(*show, QString(), EnglishLabels, FirstWrite).ok());
-    ASSERT_TRUE(QFile::exists(m_copy->path()));
-    show->state.ShowChanged = false;
-    EXPECT_TRUE(m_copy->update(*show, QString(), EnglishLabels, FirstWrite).ok());
-    EXPECT_FALSE(QFile::exists(m_copy->path()));
-    EXPECT_EQ(m_copy->find(), std::nullopt);
-}
-
 TEST_F(RecoveryCopy, IsWrittenAgainOnlyWhenTheShowOrItsFileChanged) {
     auto show = changedShow();
     const QDateTime later = FirstWrite.addSecs(60);
@@ -187,31 +174,6 @@ TEST_F(RecoveryCopy, ASecondProgramOverTheSameFolderLeavesTheCopyAlone) {
     EXPECT_TRUE(second->find().has_value());
 }
 
-TEST_F(RecoveryCopy, ACopyThatCannotBeReadGivesWhatItHoldsAndIsSetAside) {
-    auto show = changedShow();
-    ASSERT_TRUE(m_copy->update(*show, QString(), EnglishLabels, FirstWrite).ok());
-    QFile file(m_copy->path());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    const QByteArray content = file.readAll();
-    ASSERT_TRUE(file.resize(content.indexOf("[IC]") + 6));
-    file.close();
-
-    auto back = newShow();
-    RecoveryFile::Details details;
-    const FileError error = m_copy->restore(*back, EnglishLabels, &details);
-    EXPECT_EQ(error.kind, FileError::Kind::Truncated);
-    EXPECT_EQ(error.path, m_copy->path());
-    EXPECT_EQ(back->cues.row(1).Description, "Comet, \"gold\"");
-    EXPECT_TRUE(back->state.ShowChanged);
-
-    const QString aside = m_copy->setAside();
-    EXPECT_EQ(aside, m_dir.filePath(RecoveryFile::DamagedFileName));
-    EXPECT_EQ(m_copy->find(), std::nullopt);
-    QFile kept(aside);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.size(), content.indexOf("[IC]") + 6);
-}
-
 TEST(RecoveryCopyWrite, AFailedWriteIsReportedAndKeepsThePreviousCopy) {
     const auto show = changedShow();
     const QByteArray previous =
@@ -247,7 +209,7 @@ TEST(RecoveryCopyLock, AFolderThatCannotHoldTheLockKeepsNoCopy) {
     EXPECT_FALSE(copy.claim());
     auto show = changedShow();
     EXPECT_TRUE(copy.update(*show, QString(), EnglishLabels, FirstWrite).ok());
-    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+    EXPECT_TRUE(test::entriesOf(dir.path()).isEmpty());
 }
 
 } // namespace

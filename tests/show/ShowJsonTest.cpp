@@ -44,18 +44,6 @@ TEST(ShowJson, ListsUsedRowsAndNonEmptyCellsInOrder) {
               "}\n");
 }
 
-TEST(ShowJson, TimesAreWrittenAndReadInFileForm) {
-    const StopLabels english{QStringLiteral("MANUAL STOP"), QStringLiteral("TIMED STOP"),
-                             QStringLiteral("RESET STOP")};
-    auto show = emptyShow();
-    show->cues.row(1).TimeText = QStringLiteral("TIMED STOP #3");
-    const QByteArray json = ShowJson::write(*show, english);
-    EXPECT_TRUE(json.contains("\"time\": \"TS #3\""));
-    auto back = emptyShow();
-    ASSERT_EQ(ShowJson::read(json, english, *back), "");
-    EXPECT_EQ(back->cues.row(1).TimeText, "TIMED STOP #3");
-}
-
 TEST(ShowJson, ReadThenWriteGivesTheSameJson) {
     const QByteArray json =
         "{\n"

@@ -28,13 +28,6 @@ TEST(StopLabelsExchange, StopRowsChangeFormEverythingElseStays) {
     }
 }
 
-TEST(StopLabelsExchange, TheStopLabelMatchesOnlyAsAWhole) {
-    EXPECT_EQ(timeTextToFile(QStringLiteral("MANUAL STOPX"), English), u"MANUAL STOPX");
-    EXPECT_EQ(timeTextToFile(QStringLiteral("MANUAL STOP #1"), English), u"MANUAL STOP #1");
-    EXPECT_EQ(timeTextToTable(QStringLiteral("MANX"), English), u"MANX");
-    EXPECT_EQ(timeTextToFile(QStringLiteral("manual stop"), English), u"manual stop");
-}
-
 TEST(StopLabelsExchange, AnEmptyLabelNeverMatches) {
     const StopLabels missing{QString(), QString(), QString()};
     for (const char* text : {"", "00:00:01:00", "Finale", "MAN", "TS #3", "TR #1"}) {

@@ -3,7 +3,7 @@
 #include "transfer/CardImage.h"
 
 #include "fakes/QtPrinters.h"
-#include "fakes/TestPaths.h"
+#include "fakes/TestFiles.h"
 #include "show/Show.h"
 #include "show/ShowJson.h"
 
@@ -31,12 +31,6 @@ QByteArray imageOf(const Show& show) {
     return result.bytes;
 }
 
-QByteArray readFixture(const QString& relative) {
-    QFile file(test::dataDir(relative));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
-    return file.readAll();
-}
-
 TEST(CardImageLayout, AnEmptyShowIsZeroUpToTheEndBlock) {
     const QByteArray image = imageOf(*newShow());
     ASSERT_EQ(image.size(), 25608);
@@ -55,30 +49,12 @@ TEST(CardImageLayout, AManualShowWritesTheNoTimeValueInEveryRow) {
     EXPECT_EQ(image.sliced(25604), hex("00000001"));
 }
 
-TEST(CardImageLayout, EachAreaStartsWhereTheCardExpectsIt) {
-    auto show = newShow();
-    show->cues.row(1).TimeText = QStringLiteral("00:00:00:01");
-    show->cues.row(3200).TimeText = QStringLiteral("00:00:01:23");
-    show->ics.cell(1, 1) = QStringLiteral("12-3");
-    show->ics.cell(2, 1) = QStringLiteral("7");
-    show->ics.cell(200, 16) = QStringLiteral("3200-10");
-    const QByteArray image = imageOf(*show);
-    EXPECT_EQ(image.sliced(4, 4), hex("00010000"));
-    EXPECT_EQ(image.sliced(12800, 4), hex("007B0000"));
-    EXPECT_EQ(image.sliced(12804, 2), hex("000C"));
-    EXPECT_EQ(image.sliced(19204, 2), hex("0003"));
-    EXPECT_EQ(image.sliced(12836, 2), hex("0007"));
-    EXPECT_EQ(image.sliced(19236, 2), hex("0000"));
-    EXPECT_EQ(image.sliced(19202, 2), hex("0C80"));
-    EXPECT_EQ(image.sliced(25602, 2), hex("000A"));
-}
-
 TEST(CardImageLayout, TheExamplesMatchTheirGoldenImage) {
     auto show = std::make_unique<Show>();
-    ASSERT_EQ(ShowJson::read(readFixture("transfer/card-examples/show.json"),
+    ASSERT_EQ(ShowJson::read(test::fixture("transfer/card-examples/show.json"),
                              StopLabels::fileForm(), *show),
               "");
-    EXPECT_EQ(imageOf(*show), readFixture("transfer/card-examples/expected.bin"));
+    EXPECT_EQ(imageOf(*show), test::fixture("transfer/card-examples/expected.bin"));
 }
 
 struct TimeCase {
@@ -109,11 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeCase{"00:0x:23:15", 0, "00000000"}, TimeCase{"12:3", 123, "007B0000"},
                     // Only the first eleven characters are read.
                     TimeCase{"00:00:00:01xyz", 1, "00010000"}));
-
-TEST(CardTimeEntry, AManualShowIgnoresTheText) {
-    for (const char* text : {"", "00:01:23:15", "MANUAL STOP"})
-        EXPECT_EQ(CardImage::timeEntry(QString::fromUtf8(text), true), hex("E0FF05F5")) << text;
-}
 
 struct ChannelCase {
     const char* cell;

@@ -63,15 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"card,info", Verb::Unknown, CardStatus::UnsupportedFeature},
                     ParseCase{"Card,Info,", Verb::Unknown, CardStatus::UnsupportedFeature}));
 
-TEST(CardCommandText, BuildsWhatItReads) {
-    EXPECT_EQ(CardCommand::memWrite(12804, 2), "Card,MemWrite,12804,2");
-    EXPECT_EQ(CardCommand::memRead(0, 128), "Card,MemRead,0,128");
-    EXPECT_EQ(CardCommand::convertErrCode(0x8010000C), "System,ConvertErrCode,8010000C");
-    EXPECT_EQ(CardCommand::parse(CardCommand::convertErrCode(0x6581)).code, 0x6581u);
-    EXPECT_EQ(CardCommand::parse(QStringLiteral("Card,MemVerifyPin,12 ab 0F")).pin,
-              QByteArray::fromHex("12AB0F"));
-}
-
 class EmulatedCard : public testing::Test {
 protected:
     QString cardPath() const { return m_dir.filePath("card.bin"); }
@@ -131,17 +122,6 @@ TEST_F(EmulatedCard, RefusesWhatACardWouldRefuse) {
     for (const Case& c : cases)
         EXPECT_EQ(reader.command(QString::fromUtf8(c.command), c.input).status, c.status)
             << c.command;
-}
-
-TEST_F(EmulatedCard, IsAnActiveMemoryCard) {
-    EXPECT_EQ(reader.command("Card,Info,Status").text, "active");
-    const CardReply type = reader.command("Card,Info,Type");
-    ASSERT_TRUE(type.ok());
-    EXPECT_NE(type.text, CardAtr::ProcessorCard);
-    EXPECT_TRUE(reader.command("Device,Select,0").ok());
-    EXPECT_TRUE(reader.command("Card,MemVerifyPin,FFFFFF").ok());
-    EXPECT_EQ(reader.errorText(CardStatus::AddressOutOfRange),
-              CardStatus::text(CardStatus::AddressOutOfRange));
 }
 
 TEST_F(EmulatedCard, AWriteProtectedFileIsACardThatFailsEveryWrite) {

@@ -88,23 +88,6 @@ TEST_F(CardWrite, WritesEveryEntryOnceInAddressOrderThenReadsTheCardBack) {
     EXPECT_EQ(sequence.progress(), CardWriteSequence::ProgressSteps);
 }
 
-TEST_F(CardWrite, EachWriteCarriesTheImageBytesOfItsAddresses) {
-    run();
-    for (const test::CardTestReader::Call& call : reader.calls) {
-        const CardCommand command = CardCommand::parse(call.text);
-        if (command.verb == Verb::MemWrite) {
-            ASSERT_EQ(call.input, image.sliced(command.address, command.length))
-                << call.text.toStdString();
-        }
-    }
-    EXPECT_EQ(reader.calls[0].text, "Card,MemWrite,0,4");
-    EXPECT_EQ(reader.calls[1].input, QByteArray::fromHex("301B0000"));
-    EXPECT_EQ(reader.calls[3201].text, "Card,MemWrite,12804,2");
-    EXPECT_EQ(reader.calls[3201].input, QByteArray::fromHex("000C"));
-    EXPECT_EQ(reader.calls[9601].text, "Card,MemWrite,25604,4");
-    EXPECT_EQ(reader.calls[9601].input, QByteArray::fromHex("00000001"));
-}
-
 TEST_F(CardWrite, ACompleteWriteLogsEveryPhaseAndEndsWithTheSuccessLines) {
     run();
     EXPECT_EQ(logText(), "T166......\nT167......\nT168......\nT169......\nT305......\nT170\nT306");

@@ -4,7 +4,6 @@
 
 #include "fakes/QtPrinters.h"
 #include "platform/SerialLink.h"
-#include "settings/LanguageTexts.h"
 #include "show/Show.h"
 #include "transfer/TableBuilder.h"
 
@@ -260,20 +259,6 @@ TEST(SerialSession, AFailedWriteSkipsThePortInTheSearchAndFailsTheTransfer) {
     transfer.runTo(10);
     EXPECT_EQ(transfer.link.writes.size(), 5);
     transfer.expectEndedWithPortClosed(Outcome::Failed);
-}
-
-TEST(SerialSession, OutcomesAndThePortLineUseTheLanguageTexts) {
-    EXPECT_EQ(ControllerSession::resultText(Outcome::Succeeded), 159);
-    EXPECT_EQ(ControllerSession::resultText(Outcome::NoController), 160);
-    EXPECT_EQ(ControllerSession::resultText(Outcome::Failed), 161);
-    EXPECT_EQ(ControllerSession::resultText(Outcome::Stopped), 0);
-    QStringList texts(160);
-    texts[157] = QStringLiteral("Serial port");
-    texts[158] = QStringLiteral(": none found");
-    const LanguageTexts language(texts);
-    EXPECT_EQ(ControllerSession::portLabel(language, 3, "/dev/ttyUSB0"),
-              "Serial port 3 (/dev/ttyUSB0)");
-    EXPECT_EQ(ControllerSession::portLabel(language, 0, ""), "Serial port: none found");
 }
 
 } // namespace

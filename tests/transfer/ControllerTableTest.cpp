@@ -1,7 +1,7 @@
 // The controller table byte for byte: golden files of whole tables, the
 // examples of every section, the cell rules, and the shows it must refuse.
 #include "fakes/QtPrinters.h"
-#include "fakes/TestPaths.h"
+#include "fakes/TestFiles.h"
 #include "show/Show.h"
 #include "show/ShowJson.h"
 #include "transfer/ChannelLists.h"
@@ -24,12 +24,6 @@ QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);
 }
 
-QByteArray readFixture(const QString& relative) {
-    QFile file(test::dataDir(relative));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
-    return file.readAll();
-}
-
 std::unique_ptr<Show> newShow() {
     auto show = std::make_unique<Show>();
     show->clearForTimeCodedShow();
@@ -38,7 +32,7 @@ std::unique_ptr<Show> newShow() {
 
 std::unique_ptr<Show> showFromFixture(const QString& relative) {
     auto show = std::make_unique<Show>();
-    EXPECT_EQ(ShowJson::read(readFixture(relative), StopLabels::fileForm(), *show), "");
+    EXPECT_EQ(ShowJson::read(test::fixture(relative), StopLabels::fileForm(), *show), "");
     return show;
 }
 
@@ -57,12 +51,9 @@ qsizetype timeEntryAt(int row) {
     return TimeSection + (row - 1) * 4;
 }
 
-// The record units of a built table: cue q is unit 3210 + q, key k 6410 + k.
+// The record unit of cue q in a built table is unit 3210 + q.
 QByteArray cueRecord(const ControllerTable& table, int cue) {
     return table.units()[std::size_t(3210 + cue - 1)].bytes;
-}
-QByteArray keyRecord(const ControllerTable& table, int key) {
-    return table.units()[std::size_t(6410 + key - 1)].bytes;
 }
 
 TEST(ControllerTableGolden, WholeTablesEqualTheirGoldenFiles) {
@@ -76,7 +67,7 @@ TEST(ControllerTableGolden, WholeTablesEqualTheirGoldenFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
         const QByteArray expected =
-            readFixture(QStringLiteral("transfer/%1/expected.bin").arg(c.folder));
+            test::fixture(QStringLiteral("transfer/%1/expected.bin").arg(c.folder));
         const ControllerTable table = tableOf(*c.show());
         EXPECT_EQ(table.size(), expected.size());
         EXPECT_TRUE(table.bytes() == expected);
@@ -176,23 +167,6 @@ TEST(ControllerTableTimeEntries, ManualShowSendsNoTimeAndRowsKeepTheirOrder) {
     show->state.ShowMode = ManualShow;
     bytes = tableOf(*show).bytes();
     EXPECT_EQ(bytes.mid(TimeSection, 3200 * 4), QByteArray(3200 * 4, char(0x99)));
-}
-
-TEST(ControllerTableRecords, CueAndKeyRecordsOfTheExamples) {
-    const ControllerTable table = tableOf(*showFromFixture("transfer/examples/show.json"));
-    // Channel 16 (slave 1) before channel 19 (slave 2 channel 3, level 7).
-    EXPECT_EQ(cueRecord(table, 5), hex("000002000010070013"));
-    // K 4-2 on slave 1 channel 1 is in key 4's record and no cue's.
-    EXPECT_EQ(keyRecord(table, 4), hex("000001020001"));
-    EXPECT_EQ(cueRecord(table, 4), hex("000000000000"));
-    // K 10 on slave 200 channel 16: channel number 3200, level 0.
-    EXPECT_EQ(keyRecord(table, 10), hex("000001000C80"));
-    EXPECT_EQ(cueRecord(table, 3200), hex("0000010A0638")); // 3200-10 on slave 100 channel 8
-    // Cue 0, cue 3201 and key 11 contribute nothing anywhere.
-    int entries = 0;
-    for (std::size_t u = 3210; u < 6420; ++u)
-        entries += quint8(table.units()[u].bytes[2]);
-    EXPECT_EQ(entries, 5);
 }
 
 TEST(ControllerTableCells, HowACellIsRead) {

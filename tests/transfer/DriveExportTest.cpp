@@ -4,6 +4,7 @@
 
 #include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "transfer/VolumeList.h"
 
 #include <QDir>
@@ -14,15 +15,6 @@
 using namespace zyn;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList entriesOf(const QString& dir) {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 QByteArray pattern(qsizetype size, char seed) {
     QByteArray bytes(size, '\0');
@@ -36,10 +28,10 @@ TEST(DriveExport, ALongTableThenAShortOneLeavesExactlyTheShortOne) {
     const QByteArray longTable = pattern(40000, 1);
     const QByteArray shortTable = pattern(32121, 9);
     ASSERT_TRUE(DriveExport::writeToVolume(volume.path(), longTable).ok());
-    EXPECT_TRUE(contentOf(volume.filePath("ZYN600TE.BIN")) == longTable);
+    EXPECT_TRUE(test::fileContent(volume.filePath("ZYN600TE.BIN")) == longTable);
     ASSERT_TRUE(DriveExport::writeToVolume(volume.path(), shortTable).ok());
-    EXPECT_TRUE(contentOf(volume.filePath("ZYN600TE.BIN")) == shortTable);
-    EXPECT_EQ(entriesOf(volume.path()), QStringList{"ZYN600TE.BIN"});
+    EXPECT_TRUE(test::fileContent(volume.filePath("ZYN600TE.BIN")) == shortTable);
+    EXPECT_EQ(test::entriesOf(volume.path()), QStringList{"ZYN600TE.BIN"});
 }
 
 TEST(DriveExport, AnUnwritableTargetIsReportedAndLeavesNoFile) {
@@ -60,7 +52,7 @@ TEST(DriveExport, AnUnwritableTargetIsReportedAndLeavesNoFile) {
         EXPECT_EQ(error.path, DriveExport::filePath(volume));
         EXPECT_FALSE(QFileInfo(DriveExport::filePath(volume)).isFile());
     }
-    EXPECT_EQ(entriesOf(dir.filePath("taken")), QStringList{"ZYN600TE.BIN"});
+    EXPECT_EQ(test::entriesOf(dir.filePath("taken")), QStringList{"ZYN600TE.BIN"});
 }
 
 TEST(DriveExport, AFullMediumKeepsThePreviousFileWholeAndLeavesNoTemporaryFile) {
@@ -76,8 +68,8 @@ TEST(DriveExport, AFullMediumKeepsThePreviousFileWholeAndLeavesNoTemporaryFile) 
     }
     EXPECT_EQ(error.kind, FileError::Kind::CannotWrite);
     EXPECT_NE(error.number, 0);
-    EXPECT_TRUE(contentOf(volume.filePath("ZYN600TE.BIN")) == previous);
-    EXPECT_EQ(entriesOf(volume.path()), QStringList{"ZYN600TE.BIN"});
+    EXPECT_TRUE(test::fileContent(volume.filePath("ZYN600TE.BIN")) == previous);
+    EXPECT_EQ(test::entriesOf(volume.path()), QStringList{"ZYN600TE.BIN"});
 }
 
 TEST(VolumeChoice, RemovableVolumesComeFirstThenByRootPath) {

@@ -8,13 +8,11 @@
 #include "show/Show.h"
 #include "show/ShowJson.h"
 #include "transfer/ControllerSession.h"
-#include "transfer/DriveExport.h"
 #include "transfer/TableBuilder.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -87,49 +85,6 @@ protected:
     const ControllerTable table = examplesTable();
 };
 
-TEST_F(SerialTransfer, TheControllerReceivesExactlyTheTable) {
-    Emulator controller;
-    ASSERT_TRUE(controller.isReady()) << controller.error().toStdString();
-    const RunResult run = transfer({controller.devicePath()});
-    ASSERT_EQ(run.outcome, Outcome::Succeeded);
-    EXPECT_EQ(run.port, 1);
-    EXPECT_EQ(run.device, controller.devicePath());
-    EXPECT_EQ(controller.unitsAcknowledged(), ControllerTable::AcknowledgedUnitCount);
-    EXPECT_TRUE(controller.received() == ReadRequest + table.bytes());
-
-    // The drive file carries the same bytes, without the request.
-    QTemporaryDir volume;
-    ASSERT_TRUE(DriveExport::writeToVolume(volume.path(), table.bytes()).ok());
-    QFile file(DriveExport::filePath(volume.path()));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll() == controller.received().mid(ReadRequest.size()));
-}
-
-TEST_F(SerialTransfer, AControllerOnTheThirdListedPortIsFound) {
-    Emulator silent({.reply = Emulator::Reply::Silent});
-    Emulator controller;
-    ASSERT_TRUE(silent.isReady() && controller.isReady());
-    const RunResult run = transfer(
-        {QStringLiteral("/dev/zyn-no-such-port"), silent.devicePath(), controller.devicePath()});
-    ASSERT_EQ(run.outcome, Outcome::Succeeded);
-    EXPECT_EQ(run.port, 3);
-    EXPECT_EQ(run.device, controller.devicePath());
-    // The silent port got the request and nothing else once it stayed silent.
-    EXPECT_EQ(settled(silent), ReadRequest);
-}
-
-TEST_F(SerialTransfer, FifteenReplyBytesAreNoController) {
-    Emulator shortReply({.reply = Emulator::Reply::Short});
-    ASSERT_TRUE(shortReply.isReady());
-    const RunResult run = transfer({shortReply.devicePath()});
-    EXPECT_EQ(run.outcome, Outcome::NoController);
-    EXPECT_EQ(ControllerSession::resultText(*run.outcome), 160);
-    EXPECT_EQ(settled(shortReply), ReadRequest);
-    // The sixteenth byte had its 150 ms window, and not much more.
-    EXPECT_GE(run.milliseconds, ControllerSession::ByteTimeoutMs);
-    EXPECT_LT(run.milliseconds, 2000);
-}
-
 TEST_F(SerialTransfer, AFaultyAcknowledgementEndsTheTransferAndNothingMoreIsSent) {
     const struct {
         int unit;
@@ -165,16 +120,6 @@ TEST_F(SerialTransfer, APacedControllerNeverAnswersSoonerThanTheLine) {
     for (int u = 0; u < LastUnit; ++u)
         bytes += table.units()[std::size_t(u)].bytes.size() + 1;
     EXPECT_GE(double(run.milliseconds), std::floor(double(bytes) * Emulator::ByteSeconds * 1e3));
-}
-
-TEST_F(SerialTransfer, AWrongOrShortFinalAcknowledgementIsFailure) {
-    for (const auto final : {Emulator::Final::WrongFirstByte, Emulator::Final::MissingFourthByte}) {
-        Emulator controller({.final = final});
-        ASSERT_TRUE(controller.isReady());
-        const RunResult run = transfer({controller.devicePath()});
-        EXPECT_EQ(run.outcome, Outcome::Failed);
-        EXPECT_TRUE(controller.finalSent());
-    }
 }
 
 TEST_F(SerialTransfer, AStopClosesThePortAndSendsNoFurtherUnit) {

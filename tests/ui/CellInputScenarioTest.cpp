@@ -27,15 +27,6 @@ protected:
     const CueRow& cue(int row) const { return session->show.cues.row(row); }
 };
 
-TEST_F(CellInputScenario, ADigitOpensTheBoxWithTheDigitTyped) {
-    goToCue(5);
-    QTest::keyClick(cueGrid(), Qt::Key_7);
-    ASSERT_TRUE(cueBox()->isVisible());
-    EXPECT_TRUE(session->show.state.InputActive);
-    EXPECT_EQ(cueBox()->text(), "7");
-    EXPECT_TRUE(cueGrid()->isFrozen());
-}
-
 TEST_F(CellInputScenario, TypedDigitsAndEnterStoreATimeCode) {
     goToCue(1);
     type(cueGrid(), "1");

@@ -63,12 +63,6 @@ protected:
     static bool waitForWriteEnd(const ChipCardDialog& dialog) {
         return QTest::qWaitFor([&] { return !dialog.isWriting(); }, WriteWaitMs);
     }
-
-    template<typename T> static T* child(QWidget& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
 };
 
 TEST_F(ChipCardScenario, CtrlShiftKOpensTheDialogOnThePcscReader) {

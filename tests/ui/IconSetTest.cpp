@@ -77,12 +77,6 @@ TEST_F(IconSetTest, UnknownKeyGivesThePlaceholderNotAnotherPicture) {
     }
 }
 
-TEST_F(IconSetTest, IconsAreBuiltOnce) {
-    const QString key = IconSet::keys().constFirst();
-    EXPECT_EQ(IconSet::icon(key).cacheKey(), IconSet::icon(key).cacheKey());
-    EXPECT_EQ(IconSet::applicationIcon().cacheKey(), IconSet::applicationIcon().cacheKey());
-}
-
 TEST_F(IconSetTest, ApplicationIconReachesDesktopSizes) {
     const QIcon icon = IconSet::applicationIcon();
     for (int px : {16, 48, 256}) {
@@ -90,12 +84,6 @@ TEST_F(IconSetTest, ApplicationIconReachesDesktopSizes) {
         EXPECT_TRUE(icon.availableSizes().contains(QSize(px, px)));
         EXPECT_TRUE(hasInk(imageAt(icon, px)));
     }
-}
-
-TEST_F(IconSetTest, RowMarkerFitsAGridHeader) {
-    const QIcon marker = IconSet::rowMarker();
-    EXPECT_TRUE(marker.availableSizes().contains(QSize(16, 16)));
-    EXPECT_TRUE(hasInk(imageAt(marker, 16)));
 }
 
 } // namespace

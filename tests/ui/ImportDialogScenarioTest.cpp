@@ -73,11 +73,6 @@ protected:
         return dialog.findChild<QAction*>(QLatin1String(key));
     }
     static void click(QWidget& dialog, const char* key) { button(dialog, key)->trigger(); }
-    template<typename T> static T* child(QWidget& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     static void choose(QWidget& dialog, const char* chooser, const char* header) {
         auto* box = child<QComboBox>(dialog, chooser);
         box->setCurrentIndex(box->findText(QLatin1String(header)));

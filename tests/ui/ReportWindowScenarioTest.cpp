@@ -303,12 +303,6 @@ TEST_F(ReportWindowScenario, ExportWritesTheChosenKindAndRefusesOtherNames) {
 
 class PrintDialogScenario : public UiTest {
 protected:
-    template<typename T> static T* child(QWidget& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     static QList<PrinterEntry> printers() {
         return {
             {"FAX-Office", "\\\\server\\fax", "Fax driver", false, false},

@@ -4,7 +4,6 @@
 #include "editor/ui/InputBox.h"
 #include "editor/ui/ShowGridView.h"
 #include "fakes/QtPrinters.h"
-#include "settings/ui/AboutDialog.h"
 #include "settings/ui/LanguageDialog.h"
 #include "settings/ui/OptionsDialog.h"
 #include "settings/ui/PathDialog.h"
@@ -26,14 +25,7 @@ using namespace zyn::test;
 
 namespace {
 
-class SettingsDialogsScenario : public UiTest {
-protected:
-    template<typename T> static T* child(QWidget& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-};
+using SettingsDialogsScenario = UiTest;
 
 TEST_F(SettingsDialogsScenario, ALanguageChangeTranslatesStopLabelsAndHeadings) {
     const QString englishTimed = text(225);
@@ -117,16 +109,6 @@ TEST_F(SettingsDialogsScenario, TheFolderChooserNeverTakesAFolderThatCannotBeEnt
     PathDialog gone(*session, "Projects", path("vanished/long ago"));
     EXPECT_FALSE(gone.path().isEmpty());
     EXPECT_TRUE(QFileInfo(gone.path()).isDir());
-}
-
-TEST_F(SettingsDialogsScenario, TheAboutBoxShowsTheVersionAndCyclesItsAnimation) {
-    AboutDialog dialog(*session, window.get());
-    EXPECT_TRUE(child<QLabel>(dialog, "lblVersion")->text().startsWith("Version "));
-    EXPECT_EQ(dialog.windowTitle(), text(127) + " ZYN K5");
-    EXPECT_EQ(dialog.frame(), 1);
-    for (int tick = 0; tick < AboutDialog::FrameCount; ++tick)
-        dialog.nextFrame();
-    EXPECT_EQ(dialog.frame(), 1);
 }
 
 } // namespace

@@ -100,28 +100,11 @@ TEST_F(ShellScenario, ADamagedProjectIsReportedAndCannotBeOverwrittenBySave) {
     EXPECT_FALSE(action("mnukeyDateiSave")->isEnabled());
 }
 
-TEST_F(ShellScenario, EditCommandsAreQueuedForTheEditorsTimer) {
-    window->ExecuteCommand("keyEditICCopy");
-    EXPECT_EQ(session->show.state.PendingCommand, "IC_COPY");
-    settle();
-    EXPECT_EQ(session->show.state.PendingCommand, "");
-}
-
 TEST_F(ShellScenario, ImportWithoutAWorkbookEngineSaysSo) {
     session->SpreadsheetAvailable = false;
     window->ExecuteCommand("keyDateiImport");
     ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), 1);
     EXPECT_EQ(prompter.shown().last().text, text(177));
-}
-
-TEST_F(ShellScenario, MenusAndToolbarsCarryTheirLanguageTexts) {
-    EXPECT_EQ(action("mnukeyDatei")->text(), text(17));
-    EXPECT_EQ(action("mnukeyHilfeInfo")->text(), text(43));
-    EXPECT_EQ(action("CUES_SORT")->toolTip(), text(119));
-    EXPECT_FALSE(action("CUES_TAUSCH")->isEnabled());
-    EXPECT_FALSE(action("IC_CLEAR")->isVisible());
-    EXPECT_EQ(find<QLabel>("Panel3")->text(), text(15) + ": 1");
-    EXPECT_EQ(find<QLabel>("Panel5")->text(), text(14) + ": 1");
 }
 
 TEST_F(ShellScenario, EveryToolbarButtonHasATooltipOfItsOwn) {

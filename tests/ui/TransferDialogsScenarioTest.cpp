@@ -79,12 +79,6 @@ protected:
         EXPECT_TRUE(reached) << command.toStdString();
     }
 
-    template<typename T> static T* child(QWidget& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     // Runs the event loop until the condition holds. QTest::qWaitFor sleeps
     // between its turns, which would stretch thousands of exchanges to minutes.
     static bool waitUntil(const std::function<bool()>& condition, int ms = ResultWaitMs) {

@@ -42,6 +42,13 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString text(int number) const { return session->text(number); }
 
+    // A widget of a dialog, by its object name; a missing one fails the test.
+    template<typename T> static T* child(QWidget& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
     // Acts on the next modal dialog as soon as it is shown (dialogs opened by
     // the command timer appear a tick after the command).
     static void onModal(std::function<void(QWidget*)> act, int tries = 200) {
