@@ -2,7 +2,7 @@
 
 #include "CheckRule.h"
 #include "settings/LanguageTexts.h"
-#include "transfer/RefusalTextId.h"
+#include "transfer/TableRefusalText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,15 +57,8 @@ QString line(const CheckFinding& finding, const LanguageTexts& texts) {
 
 QStringList lines(const std::vector<CheckFinding>& findings, const LanguageTexts& texts,
                   int maxLines) {
-    const std::size_t shown = std::min(findings.size(), std::size_t(std::max(maxLines, 0)));
-    QStringList out;
-    for (std::size_t i = 0; i < shown; ++i)
-        out << line(findings[i], texts);
-    if (shown < findings.size())
-        out << texts.text(RefusalTextId::MoreBefore) + u' ' +
-                   QString::number(findings.size() - shown) + u' ' +
-                   texts.text(RefusalTextId::MoreAfter);
-    return out;
+    return TableRefusalText::firstLines(findings.size(), texts, maxLines,
+                                        [&](std::size_t i) { return line(findings[i], texts); });
 }
 
 QByteArray json(const std::vector<CheckFinding>& findings, const LanguageTexts& texts) {

@@ -24,16 +24,13 @@ QString description(const TableRefusal& refusal, const LanguageTexts& texts) {
 
 QStringList lines(const std::vector<TableRefusal>& refusals, const LanguageTexts& texts,
                   int maxLines) {
-    const std::size_t shown = std::min(refusals.size(), std::size_t(std::max(maxLines, 0)));
-    QStringList out;
-    out.reserve(qsizetype(shown) + 1);
-    for (std::size_t i = 0; i < shown; ++i)
-        out << description(refusals[i], texts);
-    if (shown < refusals.size())
-        out << texts.text(RefusalTextId::MoreBefore) + u' ' +
-                   QString::number(refusals.size() - shown) + u' ' +
-                   texts.text(RefusalTextId::MoreAfter);
-    return out;
+    return firstLines(refusals.size(), texts, maxLines,
+                      [&](std::size_t i) { return description(refusals[i], texts); });
+}
+
+QString moreLine(std::size_t rest, const LanguageTexts& texts) {
+    return texts.text(RefusalTextId::MoreBefore) + u' ' + QString::number(rest) + u' ' +
+           texts.text(RefusalTextId::MoreAfter);
 }
 
 } // namespace zyn::TableRefusalText
