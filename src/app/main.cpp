@@ -1,13 +1,13 @@
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "platform/widgets/MessageBoxPrompter.h"
 #include "platform/widgets/QtFileDialogs.h"
 #include "settings/ProgramDirectory.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
 #include "shell/ApplicationIdentity.h"
 #include "shell/ApplicationStart.h"
 #include "shell/MainWindow.h"
-#include "shell/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -38,19 +38,19 @@ int main(int argc, char* argv[]) {
 
     zyn::MessageBoxPrompter prompter;
     zyn::QtFileDialogs fileDialogs;
-    zyn::AppSession session(home, prompter, fileDialogs);
-    if (!session.loadLanguage()) {
-        if (session.texts.count() == 0) {
+    zyn::ShowDocument document(home, prompter, fileDialogs);
+    if (!document.loadLanguage()) {
+        if (document.texts.count() == 0) {
             QMessageBox::critical(
                 nullptr, zyn::WindowTitle::base(),
                 QStringLiteral("No language file was found in %1.").arg(home.languageDirectory()));
             return 1;
         }
-        prompter.warn(session.text(zyn::TextId::LanguageMissing),
-                      session.text(zyn::TextId::WarningTitle));
+        prompter.warn(document.text(zyn::TextId::LanguageMissing),
+                      document.text(zyn::TextId::WarningTitle));
     }
 
-    const std::unique_ptr<zyn::MainWindow> window = zyn::startApplication(session);
+    const std::unique_ptr<zyn::MainWindow> window = zyn::startApplication(document);
     if (!window)
         return 0;
     prompter.setParent(window.get());

@@ -1,8 +1,8 @@
 #include "ApplicationStart.h"
 
-#include "AppSession.h"
 #include "MainWindow.h"
 #include "StartDialog.h"
+#include "document/ShowDocument.h"
 #include "platform/widgets/BusyCursor.h"
 
 namespace zyn {
@@ -15,14 +15,14 @@ int modeOf(StartDialog::Choice choice) {
 
 } // namespace
 
-std::unique_ptr<MainWindow> startApplication(AppSession& session) {
-    StartDialog dialog(session);
+std::unique_ptr<MainWindow> startApplication(ShowDocument& document) {
+    StartDialog dialog(document);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     std::unique_ptr<MainWindow> window;
     {
         const BusyCursor busy;
-        window = std::make_unique<MainWindow>(session);
+        window = std::make_unique<MainWindow>(document);
         window->show();
     }
     if (dialog.choice() == StartDialog::Choice::LastProject)
@@ -33,8 +33,8 @@ std::unique_ptr<MainWindow> startApplication(AppSession& session) {
         window->startNewShow(modeOf(dialog.choice()));
 
     MainWindow* main = window.get();
-    window->setStartDialogRunner([&session, main] {
-        StartDialog again(session, main);
+    window->setStartDialogRunner([&document, main] {
+        StartDialog again(document, main);
         if (again.exec() == QDialog::Accepted)
             main->startNewShow(modeOf(again.choice()));
     });

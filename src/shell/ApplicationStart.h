@@ -4,11 +4,11 @@
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class MainWindow;
 
 // The way into the program: the start dialog, then the main window with the
 // show the user chose. Nothing when the user ends the program at the start.
-std::unique_ptr<MainWindow> startApplication(AppSession& session);
+std::unique_ptr<MainWindow> startApplication(ShowDocument& document);
 
 } // namespace zyn

@@ -1,11 +1,11 @@
 #include "CommandDispatcher.h"
 
-#include "AppSession.h"
 #include "MainWindow.h"
-#include "RecoveryTextId.h"
 #include "ShellTextId.h"
 #include "check/CheckTextId.h"
 #include "check/ui/CheckWindow.h"
+#include "document/RecoveryTextId.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/EditorWindow.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
@@ -23,8 +23,8 @@ namespace {
 const QString ProjectSuffix = QStringLiteral("zyn");
 }
 
-CommandDispatcher::CommandDispatcher(AppSession& session, MainWindow& window)
-    : m_session(session), m_window(window) {
+CommandDispatcher::CommandDispatcher(ShowDocument& document, MainWindow& window)
+    : m_document(document), m_window(window) {
     const auto queueing = [this](const char* code) {
         return [this, code] { queue(QLatin1String(code)); };
     };
@@ -70,7 +70,7 @@ CommandDispatcher::CommandDispatcher(AppSession& session, MainWindow& window)
 }
 
 void CommandDispatcher::execute(const QString& key) {
-    if (m_session.show.state.InputActive)
+    if (m_document.show.state.InputActive)
         return;
     const auto command = m_commands.constFind(key);
     if (command != m_commands.constEnd())
@@ -78,23 +78,23 @@ void CommandDispatcher::execute(const QString& key) {
 }
 
 void CommandDispatcher::queue(const QString& actionCode) {
-    m_session.show.state.PendingCommand = actionCode;
+    m_document.show.state.PendingCommand = actionCode;
     m_window.editor().startCommandTimer();
 }
 
 bool CommandDispatcher::confirmDiscard(int questionText) {
-    if (!m_session.show.state.ShowChanged)
+    if (!m_document.show.state.ShowChanged)
         return true;
-    return m_session.prompter.ask(m_session.text(questionText),
-                                  m_session.text(TextId::QuestionTitle));
+    return m_document.prompter.ask(m_document.text(questionText),
+                                   m_document.text(TextId::QuestionTitle));
 }
 
 bool CommandDispatcher::confirmTransfer() {
-    const ShowState& state = m_session.show.state;
+    const ShowState& state = m_document.show.state;
     if (state.ShowMode != TimeCodedShow || !state.SortPending)
         return true;
-    if (!m_session.prompter.ask(m_session.text(ShellTextId::SortBeforeTransferQuestion),
-                                m_session.text(TextId::QuestionTitle)))
+    if (!m_document.prompter.ask(m_document.text(ShellTextId::SortBeforeTransferQuestion),
+                                 m_document.text(TextId::QuestionTitle)))
         return false;
     m_window.editor().sortCues(false);
     return true;
@@ -112,17 +112,17 @@ bool CommandDispatcher::checkBeforeTransfer() {
         return true;
     list.present();
     if (errors) {
-        m_session.prompter.warn(m_session.text(CheckTextId::TransferRefused),
-                                m_session.text(TextId::WarningTitle));
+        m_document.prompter.warn(m_document.text(CheckTextId::TransferRefused),
+                                 m_document.text(TextId::WarningTitle));
         return false;
     }
-    return m_session.prompter.ask(m_session.text(CheckTextId::TransferAnywayQuestion),
-                                  m_session.text(TextId::QuestionTitle));
+    return m_document.prompter.ask(m_document.text(CheckTextId::TransferAnywayQuestion),
+                                   m_document.text(TextId::QuestionTitle));
 }
 
 void CommandDispatcher::startNewShow(int mode) {
     const BusyCursor busy;
-    Show& show = m_session.show;
+    Show& show = m_document.show;
     if (mode == ManualShow)
         show.clearForManualShow();
     else
@@ -136,24 +136,24 @@ void CommandDispatcher::showWithoutFile(int mode, const QString& recoveredFrom) 
     m_window.setCommandEnabled(QStringLiteral("CUES_SORT"), mode != ManualShow);
     m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
     m_window.setCommandEnabled(QStringLiteral("SAVE"), false);
-    m_window.setDocumentTitle(m_session.text(ShellTextId::NewShowButton));
+    m_window.setDocumentTitle(m_document.text(ShellTextId::NewShowButton));
     m_window.editor().showReplaced();
-    m_session.recoveredFrom = recoveredFrom;
-    m_session.keepRecoveryCopy();
+    m_document.recoveredFrom = recoveredFrom;
+    m_document.keepRecoveryCopy();
 }
 
 void CommandDispatcher::openProject(const QString& path) {
     const BusyCursor busy;
-    Show& show = m_session.show;
+    Show& show = m_document.show;
     show.state.ProjectPath = path;
-    m_window.setStatusPanel(1, m_session.text(TextId::StatusLoading));
-    const bool loaded = m_session.loadProject();
+    m_window.setStatusPanel(1, m_document.text(TextId::StatusLoading));
+    const bool loaded = m_document.loadProject();
     m_window.setStatusPanel(1, QString());
     if (!loaded) {
         // What a damaged file gave back stays in the editor, but without the
         // file's name: a plain Save must not overwrite the damaged original.
         show.state.ProjectPath.clear();
-        m_window.setDocumentTitle(m_session.text(ShellTextId::NewShowButton));
+        m_window.setDocumentTitle(m_document.text(ShellTextId::NewShowButton));
         m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
         m_window.setCommandEnabled(QStringLiteral("SAVE"), false);
     } else {
@@ -166,33 +166,33 @@ void CommandDispatcher::openProject(const QString& path) {
         m_window.setCommandEnabled(QStringLiteral("SAVE"), !show.state.ProjectPath.isEmpty());
     }
     m_window.editor().showReplaced();
-    m_session.recoveredFrom.clear();
-    m_session.keepRecoveryCopy();
+    m_document.recoveredFrom.clear();
+    m_document.keepRecoveryCopy();
 }
 
 void CommandDispatcher::restoreRecoveryCopy() {
-    Show& show = m_session.show;
+    Show& show = m_document.show;
     RecoveryFile::Details details;
     FileError error;
     {
         const BusyCursor busy;
         show.clearForTimeCodedShow();
-        error = m_session.recovery.restore(show, m_session.texts.stopLabels(), &details);
+        error = m_document.recovery.restore(show, m_document.texts.stopLabels(), &details);
     }
     if (error) {
-        m_session.ShowErrorMessage(error);
-        const QString kept = m_session.recovery.setAside();
+        m_document.ShowErrorMessage(error);
+        const QString kept = m_document.recovery.setAside();
         if (!kept.isEmpty())
-            m_session.prompter.warn(m_session.text(RecoveryTextId::DamagedCopyKept) +
-                                        QStringLiteral("\n") + QDir::toNativeSeparators(kept),
-                                    m_session.text(TextId::WarningTitle));
+            m_document.prompter.warn(m_document.text(RecoveryTextId::DamagedCopyKept) +
+                                         QStringLiteral("\n") + QDir::toNativeSeparators(kept),
+                                     m_document.text(TextId::WarningTitle));
     }
     showWithoutFile(show.state.ShowMode, details.projectPath);
     const QString document = details.projectPath.isEmpty()
-                                 ? m_session.text(ShellTextId::NewShowButton)
+                                 ? m_document.text(ShellTextId::NewShowButton)
                                  : QDir::toNativeSeparators(details.projectPath);
     m_window.setDocumentTitle(document + QStringLiteral(" (") +
-                              m_session.text(RecoveryTextId::RestoredMark) + u')');
+                              m_document.text(RecoveryTextId::RestoredMark) + u')');
 }
 
 void CommandDispatcher::newProject() {
@@ -201,16 +201,16 @@ void CommandDispatcher::newProject() {
         if (!confirmDiscard(ShellTextId::NewQuestion))
             return;
     }
-    m_session.NewProjectRequest = true;
+    m_document.NewProjectRequest = true;
     if (m_window.startDialogRunner())
         m_window.startDialogRunner()();
-    m_session.NewProjectRequest = false;
+    m_document.NewProjectRequest = false;
 }
 
 QString CommandDispatcher::projectDirectory() const {
-    if (!m_session.settings.projectDirectory.isEmpty())
-        return m_session.settings.projectDirectory;
-    return m_session.home.projectsDirectory();
+    if (!m_document.settings.projectDirectory.isEmpty())
+        return m_document.settings.projectDirectory;
+    return m_document.home.projectsDirectory();
 }
 
 void CommandDispatcher::afterFileDialog() {
@@ -221,15 +221,15 @@ void CommandDispatcher::projectOpen() {
     const BusyCursor busy;
     if (!confirmDiscard(ShellTextId::OpenQuestion))
         return;
-    const std::optional<QString> chosen = m_session.fileDialogs.openFile(
+    const std::optional<QString> chosen = m_document.fileDialogs.openFile(
         projectDirectory(),
-        m_session.text(ShellTextId::ProjectFilter) + m_session.text(ShellTextId::AllFilesFilter));
+        m_document.text(ShellTextId::ProjectFilter) + m_document.text(ShellTextId::AllFilesFilter));
     if (!chosen)
         return;
     if (!QFileInfo(*chosen).isFile()) {
-        m_session.prompter.warn(QDir::toNativeSeparators(*chosen) + QStringLiteral("\n\n") +
-                                    m_session.text(ShellTextId::FileMissing),
-                                m_session.text(TextId::WarningTitle));
+        m_document.prompter.warn(QDir::toNativeSeparators(*chosen) + QStringLiteral("\n\n") +
+                                     m_document.text(ShellTextId::FileMissing),
+                                 m_document.text(TextId::WarningTitle));
         return;
     }
     openProject(*chosen);
@@ -237,30 +237,30 @@ void CommandDispatcher::projectOpen() {
 }
 
 void CommandDispatcher::projectSaveAs() {
-    const QString& ownFile = m_session.show.state.ProjectPath;
-    const std::optional<QString> chosen = m_session.fileDialogs.saveFile(
-        projectDirectory(), ownFile.isEmpty() ? m_session.recoveredFrom : ownFile,
-        m_session.text(ShellTextId::ProjectFilter), ProjectSuffix);
+    const QString& ownFile = m_document.show.state.ProjectPath;
+    const std::optional<QString> chosen = m_document.fileDialogs.saveFile(
+        projectDirectory(), ownFile.isEmpty() ? m_document.recoveredFrom : ownFile,
+        m_document.text(ShellTextId::ProjectFilter), ProjectSuffix);
     if (!chosen)
         return;
     QCoreApplication::processEvents();
-    const QString previous = m_session.show.state.ProjectPath;
-    m_session.show.state.ProjectPath = *chosen;
+    const QString previous = m_document.show.state.ProjectPath;
+    m_document.show.state.ProjectPath = *chosen;
     m_window.setEnabled(false);
     bool saved = false;
     {
         const BusyCursor busy;
-        m_window.setStatusPanel(1, m_session.text(TextId::StatusSaving));
-        saved = m_session.saveProject();
+        m_window.setStatusPanel(1, m_document.text(TextId::StatusSaving));
+        saved = m_document.saveProject();
         m_window.setStatusPanel(1, QString());
     }
     m_window.setEnabled(true);
     if (!saved) {
         // The new name holds no file: the show keeps the one it had.
-        m_session.show.state.ProjectPath = previous;
+        m_document.show.state.ProjectPath = previous;
         return;
     }
-    m_session.recoveredFrom.clear();
+    m_document.recoveredFrom.clear();
     m_window.setDocumentTitle(*chosen);
     m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), true);
     m_window.setCommandEnabled(QStringLiteral("SAVE"), true);
@@ -268,13 +268,13 @@ void CommandDispatcher::projectSaveAs() {
 }
 
 void CommandDispatcher::projectSave() {
-    if (m_session.show.state.ProjectPath.isEmpty())
+    if (m_document.show.state.ProjectPath.isEmpty())
         return projectSaveAs();
     m_window.setEnabled(false);
     {
         const BusyCursor busy;
-        m_window.setStatusPanel(1, m_session.text(TextId::StatusSaving));
-        m_session.saveProject();
+        m_window.setStatusPanel(1, m_document.text(TextId::StatusSaving));
+        m_document.saveProject();
         m_window.setStatusPanel(1, QString());
     }
     m_window.setEnabled(true);
@@ -283,10 +283,10 @@ void CommandDispatcher::projectSave() {
 void CommandDispatcher::importCueList() {
     {
         const BusyCursor busy;
-        if (!m_session.SpreadsheetAvailable ||
+        if (!m_document.SpreadsheetAvailable ||
             !m_dialogs.contains(QStringLiteral("keyDateiImport"))) {
-            m_session.prompter.warn(m_session.text(ShellTextId::SpreadsheetMissing),
-                                    m_session.text(TextId::WarningTitle));
+            m_document.prompter.warn(m_document.text(ShellTextId::SpreadsheetMissing),
+                                     m_document.text(TextId::WarningTitle));
             return;
         }
         if (!confirmDiscard(ShellTextId::ImportQuestion))
@@ -310,11 +310,11 @@ void CommandDispatcher::openReport(int kind) {
                                     : QStringLiteral("keyAusgabeTimeList");
     if (!m_dialogs.contains(key))
         return;
-    const bool open = m_session.reportOpen();
-    m_session.ReportKind = kind;
+    const bool open = m_document.reportOpen();
+    m_document.ReportKind = kind;
     if (open) {
         // The open report switches to the other kind on its own timer.
-        m_session.show.state.PendingCommand = QStringLiteral("REPORT_CHANGE");
+        m_document.show.state.PendingCommand = QStringLiteral("REPORT_CHANGE");
         return;
     }
     const BusyCursor busy;

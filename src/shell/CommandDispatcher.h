@@ -6,7 +6,7 @@
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class MainWindow;
 
 // ExecuteCommand: the one way every menu command enters the program. File,
@@ -15,7 +15,7 @@ class MainWindow;
 // editor input box is open.
 class CommandDispatcher {
 public:
-    CommandDispatcher(AppSession& session, MainWindow& window);
+    CommandDispatcher(ShowDocument& document, MainWindow& window);
 
     void execute(const QString& key);
 
@@ -62,7 +62,7 @@ private:
     QString projectDirectory() const;
     void afterFileDialog();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     MainWindow& m_window;
     QHash<QString, std::function<void()>> m_commands;
     QHash<QString, DialogOpener> m_dialogs;

@@ -1,13 +1,11 @@
 #include "MainWindow.h"
 
-#include "AppSession.h"
 #include "CommandDispatcher.h"
-#include "IconSet.h"
 #include "MenuLayout.h"
 #include "RecoveryKeeper.h"
 #include "ShellTextId.h"
-#include "WindowTitle.h"
 #include "check/ui/CheckWindow.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/CellInput.h"
 #include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
@@ -24,6 +22,8 @@
 #include "transfer/ui/ControllerTransferDialog.h"
 #include "transfer/ui/DriveTransferDialog.h"
 #include "transfer/ui/VerifyDriveDialog.h"
+#include "ui/IconSet.h"
+#include "ui/WindowTitle.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -55,15 +55,15 @@ bool isSpacer(const char* key) {
 
 } // namespace
 
-MainWindow::MainWindow(AppSession& session, QWidget* parent)
-    : QMainWindow(parent), m_session(session) {
+MainWindow::MainWindow(ShowDocument& document, QWidget* parent)
+    : QMainWindow(parent), m_document(document) {
     setObjectName(QStringLiteral("Grundfenster"));
     setWindowTitle(WindowTitle::base());
     setWindowIcon(IconSet::applicationIcon());
-    m_session.show.state.InputActive = false;
-    m_session.show.copies.clear();
-    m_session.SpreadsheetAvailable = LocalSpreadsheetEngine().available();
-    m_dispatcher = new CommandDispatcher(session, *this);
+    m_document.show.state.InputActive = false;
+    m_document.show.copies.clear();
+    m_document.SpreadsheetAvailable = LocalSpreadsheetEngine().available();
+    m_dispatcher = new CommandDispatcher(document, *this);
 
     buildMenus();
     m_editBar = buildToolBar(QStringLiteral("ToolbarZYN"), false);
@@ -71,7 +71,7 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     m_reportBar->hide();
     buildStatusBar();
 
-    m_editor = new EditorWindow(session, this);
+    m_editor = new EditorWindow(document, this);
     setCentralWidget(m_editor);
     connect(m_editor, &EditorWindow::statusText, this, &MainWindow::setStatusPanel);
     connect(m_editor, &EditorWindow::commandEnabled, this, &MainWindow::setCommandEnabled);
@@ -85,36 +85,36 @@ MainWindow::MainWindow(AppSession& session, QWidget* parent)
     registerDialogs();
     relabel();
     resize(1100, 720);
-    new RecoveryKeeper(session, m_editor->commands(), this);
+    new RecoveryKeeper(document, m_editor->commands(), this);
 }
 
 void MainWindow::registerDialogs() {
     m_dispatcher->setDialog(QStringLiteral("keyExtraLanguage"), [this] {
-        LanguageDialog dialog(m_session, *this);
+        LanguageDialog dialog(m_document, *this);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyExtraOptionen"), [this] {
-        OptionsDialog dialog(m_session, this);
+        OptionsDialog dialog(m_document, this);
         connect(&dialog, &OptionsDialog::inputColourChanged, m_editor,
                 &EditorWindow::applyInputColour);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyExtraCheck"), [this] { checkWindow().present(); });
     m_dispatcher->setDialog(QStringLiteral("keyHilfeInfo"), [this] {
-        AboutDialog dialog(m_session, this);
+        AboutDialog dialog(m_document, this);
         dialog.exec();
     });
     // The report window is modeless and opens only when none is open (the
     // dispatcher queues REPORT_CHANGE otherwise). The printer chosen in its
     // print dialog stays the current printer for the rest of the run.
     const auto printer = std::make_shared<ReportPrinter>();
-    const auto openReport = [this, printer] { new ReportWindow(m_session, *this, printer); };
+    const auto openReport = [this, printer] { new ReportWindow(m_document, *this, printer); };
     m_dispatcher->setDialog(QStringLiteral("keyAusgabeChannelList"), openReport);
     m_dispatcher->setDialog(QStringLiteral("keyAusgabeTimeList"), openReport);
     m_dispatcher->setDialog(QStringLiteral("keyDateiImport"), [this] {
         const LocalSpreadsheetEngine local;
         const ResponsiveSpreadsheetEngine engine(local);
-        ImportDialog dialog(m_session, engine, this);
+        ImportDialog dialog(m_document, engine, this);
         // The import is one undo step, after the history a new show starts.
         connect(&dialog, &ImportDialog::showAboutToBeReplaced, this,
                 [this] { m_editor->commands().beginOutsideChange(); });
@@ -125,20 +125,20 @@ void MainWindow::registerDialogs() {
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferController"), [this] {
-        ControllerTransferDialog dialog(m_session, this);
+        ControllerTransferDialog dialog(m_document, this);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferUSBDrive"), [this] {
-        DriveTransferDialog dialog(m_session, this);
+        DriveTransferDialog dialog(m_document, this);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferVerifyDrive"), [this] {
-        VerifyDriveDialog dialog(m_session, this);
+        VerifyDriveDialog dialog(m_document, this);
         dialog.exec();
     });
     // The chip-card transfer has no menu item: Ctrl+Shift+K sends its command.
     m_dispatcher->setDialog(QStringLiteral("keyTransferPCMKarte"), [this] {
-        ChipCardDialog dialog(m_session, this);
+        ChipCardDialog dialog(m_document, this);
         dialog.exec();
     });
     auto* chipCard = new QAction(this);
@@ -156,7 +156,7 @@ MainWindow::~MainWindow() {
 
 CheckWindow& MainWindow::checkWindow() {
     if (!m_checkWindow)
-        m_checkWindow = new CheckWindow(m_session, *m_editor, this);
+        m_checkWindow = new CheckWindow(m_document, *m_editor, this);
     return *m_checkWindow;
 }
 
@@ -249,36 +249,36 @@ void MainWindow::buildStatusBar() {
 
 void MainWindow::relabel() {
     for (const MenuLayout::Menu& menuLayout : MenuLayout::Menus) {
-        action(QLatin1String(menuLayout.name))->setText(m_session.text(menuLayout.text));
+        action(QLatin1String(menuLayout.name))->setText(m_document.text(menuLayout.text));
         for (int i = 0; i < menuLayout.itemCount; ++i) {
             if (const MenuLayout::Item& item = menuLayout.items[i]; item.name)
-                action(QLatin1String(item.name))->setText(m_session.text(item.text));
+                action(QLatin1String(item.name))->setText(m_document.text(item.text));
         }
     }
     const auto tooltips = [this](const auto& buttons) {
         for (const MenuLayout::Button& button : buttons) {
             if (!isSpacer(button.key) && button.tooltip > 0)
-                action(QLatin1String(button.key))->setToolTip(m_session.text(button.tooltip));
+                action(QLatin1String(button.key))->setToolTip(m_document.text(button.tooltip));
         }
     };
     tooltips(MenuLayout::EditButtons);
     tooltips(MenuLayout::ReportButtons);
     action(QStringLiteral("mnukeyExtraLanguage"))
-        ->setIcon(LanguageDialog::languageIcon(m_session, m_session.settings.languageName));
+        ->setIcon(LanguageDialog::languageIcon(m_document, m_document.settings.languageName));
     m_editor->relabel();
 }
 
 void MainWindow::queueEditCommand(const QString& actionCode) {
-    if (m_session.show.state.InputActive)
+    if (m_document.show.state.InputActive)
         return;
-    m_session.show.state.PendingCommand = actionCode;
+    m_document.show.state.PendingCommand = actionCode;
     m_editor->startCommandTimer();
 }
 
 void MainWindow::reportButtonClicked(const QString& key) {
     const auto code = reportActionCodes().constFind(key);
     if (code != reportActionCodes().constEnd())
-        m_session.show.state.PendingCommand = *code;
+        m_document.show.state.PendingCommand = *code;
 }
 
 void MainWindow::showReport(QWidget* report) {
@@ -343,17 +343,17 @@ void MainWindow::quit() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     m_editor->input().finish();
-    if (m_session.reportOpen() ||
+    if (m_document.reportOpen() ||
         (!m_quitting && !m_dispatcher->confirmDiscard(ShellTextId::ExitQuestion))) {
         m_quitting = false;
         event->ignore();
         return;
     }
-    m_session.show.state.ShowChanged = false;
+    m_document.show.state.ShowChanged = false;
     // A normal end: whatever the copy held was saved or given up.
-    m_session.recovery.remove();
-    m_session.settings = m_editor->settingsWithLayout();
-    m_session.writeSettings();
+    m_document.recovery.remove();
+    m_document.settings = m_editor->settingsWithLayout();
+    m_document.writeSettings();
     event->accept();
 }
 

@@ -9,7 +9,7 @@ class QToolBar;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class CheckWindow;
 class CommandDispatcher;
 class EditorWindow;
@@ -23,7 +23,7 @@ public:
     // Opens the start dialog again for the New command; returns after it closed.
     using StartDialogRunner = std::function<void()>;
 
-    explicit MainWindow(AppSession& session, QWidget* parent = nullptr);
+    explicit MainWindow(ShowDocument& document, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void ExecuteCommand(const QString& key);
@@ -69,7 +69,7 @@ private:
     void queueEditCommand(const QString& actionCode);
     void reportButtonClicked(const QString& key);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     EditorWindow* m_editor = nullptr;
     CommandDispatcher* m_dispatcher = nullptr;
     CheckWindow* m_checkWindow = nullptr;

@@ -1,6 +1,6 @@
 #include "RecoveryKeeper.h"
 
-#include "AppSession.h"
+#include "document/ShowDocument.h"
 #include "editor/EditResult.h"
 #include "editor/ui/EditorCommands.h"
 
@@ -8,8 +8,8 @@
 
 namespace zyn {
 
-RecoveryKeeper::RecoveryKeeper(AppSession& session, EditorCommands& commands, QObject* parent)
-    : QObject(parent), m_session(session), m_commands(commands), m_timer(new QTimer(this)) {
+RecoveryKeeper::RecoveryKeeper(ShowDocument& document, EditorCommands& commands, QObject* parent)
+    : QObject(parent), m_document(document), m_commands(commands), m_timer(new QTimer(this)) {
     m_timer->setObjectName(QStringLiteral("TimerRecovery"));
     m_timer->setInterval(IntervalMs);
     connect(m_timer, &QTimer::timeout, this, &RecoveryKeeper::tick);
@@ -31,14 +31,14 @@ void RecoveryKeeper::tick() {
         m_due = true;
         return;
     }
-    m_session.keepRecoveryCopy();
+    m_document.keepRecoveryCopy();
 }
 
 void RecoveryKeeper::edited(const EditResult& result) {
     if (!m_due && !changesManyCells(result))
         return;
     m_due = false;
-    m_session.keepRecoveryCopy();
+    m_document.keepRecoveryCopy();
 }
 
 } // namespace zyn

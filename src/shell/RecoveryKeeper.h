@@ -6,7 +6,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class EditorCommands;
 struct EditResult;
 
@@ -23,7 +23,7 @@ public:
     // More cells than one slave module has channels count as many.
     static constexpr int ManyCells = 16;
 
-    RecoveryKeeper(AppSession& session, EditorCommands& commands, QObject* parent = nullptr);
+    RecoveryKeeper(ShowDocument& document, EditorCommands& commands, QObject* parent = nullptr);
 
     static bool changesManyCells(const EditResult& result);
 
@@ -31,7 +31,7 @@ private:
     void tick();
     void edited(const EditResult& result);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     EditorCommands& m_commands;
     QTimer* m_timer;
     // A tick came while an operation ran: the copy is written after it.

@@ -1,13 +1,13 @@
 #include "StartDialog.h"
 
-#include "AppSession.h"
-#include "IconSet.h"
-#include "RecoveryTextId.h"
 #include "ShellTextId.h"
-#include "WindowTitle.h"
+#include "document/RecoveryTextId.h"
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "settings/TextId.h"
 #include "show/RecentFiles.h"
+#include "ui/IconSet.h"
+#include "ui/WindowTitle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,8 +19,8 @@
 
 namespace zyn {
 
-StartDialog::StartDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+StartDialog::StartDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("frmStartfenster"));
     setWindowTitle(WindowTitle::base());
     setWindowIcon(IconSet::applicationIcon());
@@ -28,8 +28,8 @@ StartDialog::StartDialog(AppSession& session, QWidget* parent)
     m_welcome = label(QStringLiteral("Label_Welcome"), ShellTextId::WelcomeLabel);
     m_program = label(QStringLiteral("Label_PRG"), ShellTextId::ProgramLabel);
     m_url = label(QStringLiteral("Label_URL"), ShellTextId::UrlLabel);
-    m_hint = new QLabel(m_session.text(ShellTextId::HintLabel) + QStringLiteral("  ") +
-                        m_session.text(ShellTextId::Subtitle));
+    m_hint = new QLabel(m_document.text(ShellTextId::HintLabel) + QStringLiteral("  ") +
+                        m_document.text(ShellTextId::Subtitle));
     m_hint->setObjectName(QStringLiteral("Label_Hinweis"));
     m_hint->setWordWrap(true);
     QFont big = m_program->font();
@@ -62,7 +62,7 @@ StartDialog::StartDialog(AppSession& session, QWidget* parent)
     setMinimumWidth(560);
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
-        m_session.NewProjectRequest = false;
+        m_document.NewProjectRequest = false;
         showChoices();
         readRecentFiles();
         offerRecoveryCopy();
@@ -73,19 +73,19 @@ StartDialog::StartDialog(AppSession& session, QWidget* parent)
     connect(m_old, &QPushButton::clicked, this, &StartDialog::chooseLastProject);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (m_session.NewProjectRequest)
+    if (m_document.NewProjectRequest)
         showChoices();
 }
 
 QLabel* StartDialog::label(const QString& name, int text) {
-    auto* result = new QLabel(m_session.text(text), this);
+    auto* result = new QLabel(m_document.text(text), this);
     result->setObjectName(name);
     result->setWordWrap(true);
     return result;
 }
 
 QPushButton* StartDialog::button(const QString& name, int text) {
-    auto* result = new QPushButton(m_session.text(text), this);
+    auto* result = new QPushButton(m_document.text(text), this);
     result->setObjectName(name);
     result->setAutoDefault(false);
     return result;
@@ -104,7 +104,7 @@ void StartDialog::showChoices() {
 
 void StartDialog::readRecentFiles() {
     const std::optional<QString> last =
-        RecentFiles::readLastProject(m_session.home.recentFilesPath());
+        RecentFiles::readLastProject(m_document.home.recentFilesPath());
     if (!last)
         return;
     m_lastProject = *last;
@@ -113,22 +113,22 @@ void StartDialog::readRecentFiles() {
 }
 
 void StartDialog::offerRecoveryCopy() {
-    const std::optional<RecoveryFile::Details> copy = m_session.recovery.find();
+    const std::optional<RecoveryFile::Details> copy = m_document.recovery.find();
     if (!copy)
         return;
-    const QString show = copy->projectPath.isEmpty() ? m_session.text(ShellTextId::NewShowButton)
+    const QString show = copy->projectPath.isEmpty() ? m_document.text(ShellTextId::NewShowButton)
                                                      : QDir::toNativeSeparators(copy->projectPath);
-    QString question = m_session.text(RecoveryTextId::AbnormalEnd) + QStringLiteral("\n\n") +
-                       m_session.text(RecoveryTextId::ShowLabel) + u' ' + show;
+    QString question = m_document.text(RecoveryTextId::AbnormalEnd) + QStringLiteral("\n\n") +
+                       m_document.text(RecoveryTextId::ShowLabel) + u' ' + show;
     if (copy->written.isValid())
-        question += u'\n' + m_session.text(RecoveryTextId::WrittenLabel) + u' ' +
+        question += u'\n' + m_document.text(RecoveryTextId::WrittenLabel) + u' ' +
                     QLocale().toString(copy->written.toLocalTime(), QLocale::ShortFormat);
-    question += QStringLiteral("\n\n") + m_session.text(RecoveryTextId::RestoreQuestion);
-    if (m_session.prompter.ask(question, m_session.text(TextId::QuestionTitle))) {
+    question += QStringLiteral("\n\n") + m_document.text(RecoveryTextId::RestoreQuestion);
+    if (m_document.prompter.ask(question, m_document.text(TextId::QuestionTitle))) {
         choose(Choice::RecoveryCopy);
         return;
     }
-    m_session.recovery.remove();
+    m_document.recovery.remove();
 }
 
 void StartDialog::choose(Choice choice) {
@@ -138,8 +138,8 @@ void StartDialog::choose(Choice choice) {
 
 void StartDialog::chooseLastProject() {
     if (!QFileInfo(m_lastProject).isFile()) {
-        m_session.prompter.warn(m_session.text(ShellTextId::FileMissing),
-                                m_session.text(TextId::WarningTitle));
+        m_document.prompter.warn(m_document.text(ShellTextId::FileMissing),
+                                 m_document.text(TextId::WarningTitle));
         return;
     }
     choose(Choice::LastProject);

@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 
 // frmStartfenster: opens the program with a welcome page, then offers a new
 // time-coded show or the last saved project. Shown again by the New command,
@@ -20,7 +20,7 @@ class StartDialog : public QDialog {
 public:
     enum class Choice { None, NewTimeCoded, NewManual, LastProject, RecoveryCopy };
 
-    explicit StartDialog(AppSession& session, QWidget* parent = nullptr);
+    explicit StartDialog(ShowDocument& document, QWidget* parent = nullptr);
 
     Choice choice() const { return m_choice; }
     const QString& lastProject() const { return m_lastProject; }
@@ -34,7 +34,7 @@ private:
     QPushButton* button(const QString& name, int text);
     QLabel* label(const QString& name, int text);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     Choice m_choice = Choice::None;
     QString m_lastProject;
     QLabel* m_welcome = nullptr;

@@ -38,7 +38,7 @@ protected:
     }
 
     void TearDown() override {
-        if (session)
+        if (document)
             UiTest::TearDown();
     }
 

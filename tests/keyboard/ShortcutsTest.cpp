@@ -14,7 +14,7 @@ namespace {
 
 class Shortcuts : public RealKeyboardTest {
 protected:
-    QString& description() { return session->show.cues.row(1).Description; }
+    QString& description() { return document->show.cues.row(1).Description; }
 
     // A change to undo: the first cue's description becomes a letter.
     void typeDescription(const QString& letter) {

@@ -2,7 +2,7 @@
 #include "RealKeyboardTest.h"
 #include "settings/ui/SettingsTextId.h"
 #include "shell/StartDialog.h"
-#include "shell/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 using namespace zyn;
 using namespace zyn::test;
@@ -15,7 +15,7 @@ TEST_F(WindowTitles, AreTheProgramsOwnWithNothingAdded) {
     const QString main = WindowTitle::base() + " - [" + text(155) + "]";
     EXPECT_EQ(keys->windowName(window->winId()), main);
 
-    StartDialog start(*session, window.get());
+    StartDialog start(*document, window.get());
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
     EXPECT_EQ(keys->windowName(start.winId()), WindowTitle::base());

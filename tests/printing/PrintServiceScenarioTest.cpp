@@ -65,7 +65,7 @@ protected:
 
     void closeReport() {
         action("OK")->trigger();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return session->ReportKind == NoReport; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return document->ReportKind == NoReport; }));
     }
 
     QString pageLabel(int page, int pages) const {
@@ -81,7 +81,7 @@ TEST_F(PrintService, ATimeListPrintedOnTheQueueArrivesWithItsCopiesAndPages) {
     const int cues = report->report().RowsPerPage + 1;
     closeReport();
     for (int r = 1; r <= cues; ++r)
-        session->show.cues.row(r).Description = QStringLiteral("Volley %1").arg(r);
+        document->show.cues.row(r).Description = QStringLiteral("Volley %1").arg(r);
     report = openTimeList();
     ASSERT_NE(report, nullptr);
     ASSERT_EQ(report->report().PageCount, 2);

@@ -24,7 +24,7 @@ protected:
     void type(QWidget* widget, const QString& keys) { QTest::keyClicks(widget, keys); }
     void enter(QWidget* widget) { QTest::keyClick(widget, Qt::Key_Return); }
 
-    const CueRow& cue(int row) const { return session->show.cues.row(row); }
+    const CueRow& cue(int row) const { return document->show.cues.row(row); }
 };
 
 TEST_F(CellInputScenario, TypedDigitsAndEnterStoreATimeCode) {
@@ -34,9 +34,9 @@ TEST_F(CellInputScenario, TypedDigitsAndEnterStoreATimeCode) {
     enter(cueBox());
     EXPECT_EQ(cue(1).TimeText, "00:00:12:34");
     EXPECT_FALSE(cueBox()->isVisible());
-    EXPECT_FALSE(session->show.state.InputActive);
-    EXPECT_TRUE(session->show.state.ShowChanged);
-    EXPECT_TRUE(session->show.state.SortPending);
+    EXPECT_FALSE(document->show.state.InputActive);
+    EXPECT_TRUE(document->show.state.ShowChanged);
+    EXPECT_TRUE(document->show.state.SortPending);
     EXPECT_TRUE(cueGrid()->hasFocus());
     EXPECT_FALSE(cueGrid()->isFrozen());
 }
@@ -52,7 +52,7 @@ TEST_F(CellInputScenario, AnImpossibleTimeIsRefusedAndTheBoxStaysOpen) {
     EXPECT_TRUE(cueBox()->isVisible());
     EXPECT_EQ(cueBox()->text(), "25:00:00:00");
     EXPECT_EQ(cue(2).TimeText, "");
-    EXPECT_TRUE(session->show.state.InputActive);
+    EXPECT_TRUE(document->show.state.InputActive);
 }
 
 TEST_F(CellInputScenario, EscDropsTheEntry) {
@@ -62,8 +62,8 @@ TEST_F(CellInputScenario, EscDropsTheEntry) {
     QTest::keyClick(cueBox(), Qt::Key_Escape);
     EXPECT_FALSE(cueBox()->isVisible());
     EXPECT_EQ(cue(3).Description, "");
-    EXPECT_FALSE(session->show.state.InputActive);
-    EXPECT_FALSE(session->show.state.ShowChanged);
+    EXPECT_FALSE(document->show.state.InputActive);
+    EXPECT_FALSE(document->show.state.ShowChanged);
 }
 
 TEST_F(CellInputScenario, LettersOpenTheDescriptionKeepingCaseAndUnderscores) {
@@ -82,9 +82,9 @@ TEST_F(CellInputScenario, LeavingTheBoxAsksBeforeKeepingTheEntry) {
     EXPECT_EQ(prompter.count(ScriptedPrompter::Kind::Question), 1);
     EXPECT_EQ(prompter.shown().last().text, text(1));
     EXPECT_EQ(cue(6).Description, "");
-    EXPECT_FALSE(session->show.state.InputActive);
+    EXPECT_FALSE(document->show.state.InputActive);
 
-    session->settings.askBeforeInput = false;
+    document->settings.askBeforeInput = false;
     prompter.clear();
     goToCue(6, CueGridModel::DescriptionColumn);
     type(cueGrid(), "b");
@@ -104,11 +104,11 @@ TEST_F(CellInputScenario, ACharacterAFileCannotStoreIsNotTyped) {
 TEST_F(CellInputScenario, MenuCommandsWaitWhileABoxIsOpen) {
     goToCue(1);
     type(cueGrid(), "5");
-    session->show.state.ShowChanged = true;
+    document->show.state.ShowChanged = true;
     window->ExecuteCommand("keyDateiNew");
     window->ExecuteCommand("keyEditCUESort");
     EXPECT_TRUE(prompter.shown().isEmpty());
-    EXPECT_EQ(session->show.state.PendingCommand, "");
+    EXPECT_EQ(document->show.state.PendingCommand, "");
     EXPECT_TRUE(cueBox()->isVisible());
 }
 

@@ -28,7 +28,7 @@ class ChipCardScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        Show& show = session->show;
+        Show& show = document->show;
         show.cues.row(1).TimeText = "00:01:23:15";
         show.cues.row(2).TimeText = text(224);
         show.ics.cell(1, 1) = "12-3";
@@ -38,14 +38,14 @@ protected:
 
     // The dialog over the emulated card file of the program directory.
     std::unique_ptr<ChipCardDialog> openOnEmulatedCard() {
-        auto dialog = std::make_unique<ChipCardDialog>(*session, window.get());
+        auto dialog = std::make_unique<ChipCardDialog>(*document, window.get());
         dialog->show();
         child<QComboBox>(*dialog, "cboReader")->setCurrentIndex(1);
         EXPECT_EQ(child<QLabel>(*dialog, "lblReader")->text(), cardPath());
         return dialog;
     }
 
-    QString cardPath() const { return EmulatedCardReader::defaultPath(session->home.path()); }
+    QString cardPath() const { return EmulatedCardReader::defaultPath(document->home.path()); }
 
     QByteArray card() const {
         QFile file(cardPath());
@@ -95,7 +95,7 @@ TEST_F(ChipCardScenario, AWriteLeavesTheShowOnTheCardAndEndsWithTheCheck) {
     EXPECT_FALSE(child<QPushButton>(*dialog, "cmd_Data_Write")->isEnabled());
     ASSERT_TRUE(waitForWriteEnd(*dialog));
 
-    EXPECT_EQ(card().first(CardImage::Size), CardImage::build(session->show).bytes);
+    EXPECT_EQ(card().first(CardImage::Size), CardImage::build(document->show).bytes);
     EXPECT_TRUE(log(*dialog).startsWith(text(166) + "......\n" + text(167) + "......\n"));
     EXPECT_TRUE(log(*dialog).endsWith("......\n" + text(170) + "\n" + text(306)))
         << log(*dialog).toStdString();

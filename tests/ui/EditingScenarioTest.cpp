@@ -22,7 +22,7 @@ class EditingScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        Show& show = session->show;
+        Show& show = document->show;
         const char* times[] = {"00:00:01:00", "00:00:02:00", "00:00:03:00"};
         for (int r = 1; r <= 3; ++r) {
             show.cues.row(r).TimeText = QLatin1String(times[r - 1]);
@@ -62,15 +62,15 @@ TEST_F(EditingScenario, DeletingACueRenumbersTheChannelsOnScreenAndUndoBringsThe
     EXPECT_EQ(icOnScreen(1, 1), "");
     EXPECT_EQ(icOnScreen(1, 2), "1-3");
     EXPECT_EQ(icOnScreen(1, 3), "2");
-    EXPECT_EQ(session->show.cues.row(1).Description, "cue 2");
+    EXPECT_EQ(document->show.cues.row(1).Description, "cue 2");
     ASSERT_TRUE(window->action("mnukeyEditUndo")->isEnabled());
 
     QTest::keyClick(cueGrid(), Qt::Key_Z, Qt::ControlModifier);
     settle();
     EXPECT_EQ(icOnScreen(1, 1), "1");
     EXPECT_EQ(icOnScreen(1, 2), "2-3");
-    EXPECT_EQ(session->show.cues.row(1).Description, "cue 1");
-    EXPECT_TRUE(session->show.state.ShowChanged);
+    EXPECT_EQ(document->show.cues.row(1).Description, "cue 1");
+    EXPECT_TRUE(document->show.state.ShowChanged);
 
     command("keyEditRedo");
     EXPECT_EQ(icOnScreen(1, 2), "1-3");
@@ -84,10 +84,10 @@ TEST_F(EditingScenario, SecurityKeysSetTheLevelOnlyInATimeCodedShow) {
     EXPECT_EQ(icOnScreen(1, 2), "2");
 
     window->startNewShow(ManualShow);
-    session->show.ics.cell(1, 2) = "2";
+    document->show.ics.cell(1, 2) = "2";
     goToChannel(1, 2);
     QTest::keyClick(icGrid(), Qt::Key_F4);
-    EXPECT_EQ(session->show.ics.cell(1, 2), "2");
+    EXPECT_EQ(document->show.ics.cell(1, 2), "2");
 }
 
 TEST_F(EditingScenario, TypedChannelEntriesAreCheckedAndStored) {
@@ -100,7 +100,7 @@ TEST_F(EditingScenario, TypedChannelEntriesAreCheckedAndStored) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         prompter.clear();
-        session->show.ics.cell(2, 1).clear();
+        document->show.ics.cell(2, 1).clear();
         goToChannel(2, 1);
         QTest::keyClicks(icGrid(), QString(QLatin1Char(c.typed[0])));
         ASSERT_TRUE(box->isVisible());
@@ -126,12 +126,12 @@ TEST_F(EditingScenario, TheKeyDialogTurnsAChannelIntoAKeyKeepingItsLevel) {
     });
     QTest::keyClick(icGrid(), Qt::Key_K);
     EXPECT_EQ(icOnScreen(1, 2), "K 4-3");
-    EXPECT_TRUE(session->show.state.ShowChanged);
+    EXPECT_TRUE(document->show.state.ShowChanged);
 }
 
 TEST_F(EditingScenario, EnterOnAKeyChannelOpensTheKeyDialogInAManualShowToo) {
     window->startNewShow(ManualShow);
-    session->show.ics.cell(1, 2) = "K 4-3";
+    document->show.ics.cell(1, 2) = "K 4-3";
     goToChannel(1, 2);
     const auto opened = std::make_shared<QString>();
     onModal([opened](QWidget* dialog) {
@@ -141,19 +141,19 @@ TEST_F(EditingScenario, EnterOnAKeyChannelOpensTheKeyDialogInAManualShowToo) {
     QTest::keyClick(icGrid(), Qt::Key_Return);
     settle();
     EXPECT_EQ(*opened, "frmKeys");
-    EXPECT_EQ(session->show.ics.cell(1, 2), "K 7-3");
+    EXPECT_EQ(document->show.ics.cell(1, 2), "K 7-3");
 }
 
 TEST_F(EditingScenario, TheSortFromTheToolbarAsksAndRenumbers) {
-    session->show.cues.row(2).TimeText = "00:00:09:00";
+    document->show.cues.row(2).TimeText = "00:00:09:00";
     prompter.answer({true});
     window->action("CUES_SORT")->trigger();
     settle();
     EXPECT_EQ(prompter.shown().last().text, text(120));
-    EXPECT_EQ(session->show.cues.row(3).Description, "cue 2");
+    EXPECT_EQ(document->show.cues.row(3).Description, "cue 2");
     EXPECT_EQ(icOnScreen(1, 2), "3-3");
     EXPECT_EQ(icOnScreen(1, 3), "2");
-    EXPECT_FALSE(session->show.state.SortPending);
+    EXPECT_FALSE(document->show.state.SortPending);
     EXPECT_EQ(window->statusPanel(1), "");
 }
 
@@ -169,10 +169,10 @@ TEST_F(EditingScenario, TheTimeShiftDialogShiftsTheSelectedCues) {
     });
     window->action("TimeChangeAll")->trigger();
     settle(200);
-    EXPECT_EQ(session->show.cues.row(2).TimeText, "00:01:01.00");
-    EXPECT_EQ(session->show.cues.row(1).TimeText, "00:00:01:00");
-    EXPECT_TRUE(session->show.state.ShowChanged);
-    EXPECT_TRUE(session->show.state.SortPending);
+    EXPECT_EQ(document->show.cues.row(2).TimeText, "00:01:01.00");
+    EXPECT_EQ(document->show.cues.row(1).TimeText, "00:00:01:00");
+    EXPECT_TRUE(document->show.state.ShowChanged);
+    EXPECT_TRUE(document->show.state.SortPending);
 }
 
 TEST_F(EditingScenario, CopyEnablesSwapAndInsertOpensTheBoxOnTheNewCue) {
@@ -184,7 +184,7 @@ TEST_F(EditingScenario, CopyEnablesSwapAndInsertOpensTheBoxOnTheNewCue) {
 
     QTest::keyClick(cueGrid(), Qt::Key_Insert);
     EXPECT_TRUE(find<InputBox>("txt_Eingabe")->isVisible());
-    EXPECT_EQ(session->show.cues.row(3).Description, "cue 2");
+    EXPECT_EQ(document->show.cues.row(3).Description, "cue 2");
     EXPECT_EQ(icOnScreen(1, 2), "3-3");
     QTest::keyClick(find<InputBox>("txt_Eingabe"), Qt::Key_Escape);
 }

@@ -1,4 +1,4 @@
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "fakes/QtPrinters.h"
 #include "import/ui/ImportDialog.h"
 #include "platform/spreadsheet/LocalSpreadsheetEngine.h"
-#include "shell/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -30,7 +30,7 @@ class ImportDialogScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        session->show.cues.row(1).Description = QStringLiteral("kept");
+        document->show.cues.row(1).Description = QStringLiteral("kept");
     }
 
     QString writeFile(const QString& name, const QByteArray& content) const {
@@ -102,9 +102,9 @@ protected:
 };
 
 TEST_F(ImportDialogScenario, TheCommandAsksBeforeReplacingAChangedShow) {
-    EXPECT_EQ(session->SpreadsheetAvailable, engine.available());
-    ASSERT_TRUE(session->SpreadsheetAvailable);
-    session->show.state.ShowChanged = true;
+    EXPECT_EQ(document->SpreadsheetAvailable, engine.available());
+    ASSERT_TRUE(document->SpreadsheetAvailable);
+    document->show.state.ShowChanged = true;
     prompter.answer({false});
     EXPECT_FALSE(runImport([](ImportDialog&) {}));
     EXPECT_EQ(prompter.shown().last().text, text(6));
@@ -122,18 +122,18 @@ TEST_F(ImportDialogScenario, TheCommandAsksBeforeReplacingAChangedShow) {
         }
     });
     EXPECT_TRUE(opened);
-    EXPECT_EQ(session->show.cues.row(1).Description, "kept");
-    EXPECT_TRUE(session->show.state.ShowChanged);
+    EXPECT_EQ(document->show.cues.row(1).Description, "kept");
+    EXPECT_TRUE(document->show.state.ShowChanged);
 }
 
 TEST_F(ImportDialogScenario, AMappedWorkbookBecomesTheShowInTheEditor) {
-    session->show.state.ProjectPath = path("old.zyn");
+    document->show.state.ProjectPath = path("old.zyn");
     window->setDocumentTitle(path("old.zyn"));
     files.choose(fixture("mapped", "xlsx"), Workbooks);
     QString showWhenAboutToBeReplaced;
     runImport([&](ImportDialog& dialog) {
         QObject::connect(&dialog, &ImportDialog::showAboutToBeReplaced, [&] {
-            showWhenAboutToBeReplaced = session->show.cues.row(1).Description;
+            showWhenAboutToBeReplaced = document->show.cues.row(1).Description;
         });
         click(dialog, "Open");
         EXPECT_EQ(files.lastFilter, text(222) + text(223));
@@ -159,7 +159,7 @@ TEST_F(ImportDialogScenario, AMappedWorkbookBecomesTheShowInTheEditor) {
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_EQ(showWhenAboutToBeReplaced, "kept");
-    const Show& show = session->show;
+    const Show& show = document->show;
     EXPECT_EQ(show.cues.row(1).TimeText, "00:00:05:25");
     EXPECT_EQ(show.cues.row(1).Description, "Comet red, Time typed as text");
     EXPECT_EQ(show.ics.cell(3, 7), "1-2");
@@ -182,7 +182,7 @@ TEST_F(ImportDialogScenario, AMappedWorkbookBecomesTheShowInTheEditor) {
 }
 
 TEST_F(ImportDialogScenario, FixedLayoutRowsAddUpUntilCleared) {
-    ImportDialog dialog(*session, engine, window.get());
+    ImportDialog dialog(*document, engine, window.get());
     files.choose(fixture("fixed", "ods"), Workbooks);
     click(dialog, "Open");
     auto* fixed = child<QCheckBox>(dialog, "CheckFileformat");
@@ -211,7 +211,7 @@ TEST_F(ImportDialogScenario, TimesReadFromAnXlsWorkbookComeWithANoteOnTheirHundr
         SCOPED_TRACE(extension);
         prompter.clear();
         const bool xls = QLatin1String(extension) == u"xls";
-        ImportDialog dialog(*session, engine, window.get());
+        ImportDialog dialog(*document, engine, window.get());
         files.choose(fixture("fixed", extension), Workbooks);
         click(dialog, "Open");
         child<QCheckBox>(dialog, "CheckFileformat")->click();
@@ -226,7 +226,7 @@ TEST_F(ImportDialogScenario, TimesReadFromAnXlsWorkbookComeWithANoteOnTheirHundr
 }
 
 TEST_F(ImportDialogScenario, ATextCueListIsReadAndThinnedRowByRow) {
-    ImportDialog dialog(*session, engine, window.get());
+    ImportDialog dialog(*document, engine, window.get());
     dialog.show();
     auto* grid = child<QTableView>(dialog, "MSHFlexGrid_Data");
     QAbstractItemModelTester tester(grid->model(),
@@ -293,7 +293,7 @@ TEST_F(ImportDialogScenario, FilesThatCannotBeReadAreReportedAndChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         prompter.clear();
-        ImportDialog dialog(*session, engine, window.get());
+        ImportDialog dialog(*document, engine, window.get());
         files.choose(writeFile(QLatin1String(c.name), c.content), c.filter);
         click(dialog, "Open");
         EXPECT_EQ(button(dialog, "IMPORT")->isEnabled(), !c.onOpening);
@@ -305,7 +305,7 @@ TEST_F(ImportDialogScenario, FilesThatCannotBeReadAreReportedAndChangeNothing) {
         EXPECT_EQ(prompter.shown().last().title, text(10));
         EXPECT_FALSE(rowCommandsEnabled(dialog));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(session->show.cues.row(1).Description, "kept");
+        EXPECT_EQ(document->show.cues.row(1).Description, "kept");
     }
 }
 
@@ -326,9 +326,9 @@ TEST_F(ImportDialogScenario, TheCueLimitStopsWritingWithAMessage) {
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_EQ(prompter.shown().last().text, text(197));
-    EXPECT_EQ(session->show.cues.row(3200).TimeText, "00:53:19:50");
-    EXPECT_EQ(session->show.ics.cell(1, 1), "3200");
-    EXPECT_TRUE(session->show.state.ShowChanged);
+    EXPECT_EQ(document->show.cues.row(3200).TimeText, "00:53:19:50");
+    EXPECT_EQ(document->show.ics.cell(1, 1), "3200");
+    EXPECT_TRUE(document->show.state.ShowChanged);
 }
 
 } // namespace

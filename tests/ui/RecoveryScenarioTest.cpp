@@ -11,7 +11,7 @@
 #include "fakes/QtPrinters.h"
 #include "shell/ApplicationStart.h"
 #include "shell/RecoveryKeeper.h"
-#include "shell/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,9 +24,9 @@ namespace {
 
 class RecoveryScenario : public UiTest {
 protected:
-    bool copyExists() const { return QFile::exists(session->recovery.path()); }
+    bool copyExists() const { return QFile::exists(document->recovery.path()); }
     ShowGridView* cueGrid() const { return find<ShowGridView>("MSHFlexGrid_Time"); }
-    const CueRow& cue(int row) const { return session->show.cues.row(row); }
+    const CueRow& cue(int row) const { return document->show.cues.row(row); }
 
     void goToCue(int row, int column) {
         cueGrid()->setFocus();
@@ -58,20 +58,20 @@ protected:
     // confirmed and the offer of a copy answered; when it is declined (or
     // none is made) a new show is chosen.
     void restartAfterAbnormalEnd(std::optional<bool> restore = std::nullopt) {
-        const ProgramDirectory home = session->home;
+        const ProgramDirectory home = document->home;
         window.reset();
-        session.reset();
+        document.reset();
         prompter.clear();
         if (restore)
             prompter.answer({*restore});
-        session = std::make_unique<AppSession>(home, prompter, files);
-        session->loadLanguage();
+        document = std::make_unique<ShowDocument>(home, prompter, files);
+        document->loadLanguage();
         onModal([](QWidget* dialog) {
             dialog->findChild<QPushButton*>("OK")->click();
             if (dialog->isVisible())
                 dialog->findChild<QPushButton*>("cmdAuto")->click();
         });
-        window = startApplication(*session);
+        window = startApplication(*document);
         ASSERT_TRUE(window);
     }
 
@@ -85,8 +85,8 @@ protected:
         EXPECT_TRUE(offer.text.endsWith("\n\n" + text(321)));
     }
 
-    QString restoredTitle(const QString& document) const {
-        return WindowTitle::withDocument(document + " (" + text(324) + ")");
+    QString restoredTitle(const QString& name) const {
+        return WindowTitle::withDocument(name + " (" + text(324) + ")");
     }
 };
 
@@ -102,8 +102,8 @@ TEST_F(RecoveryScenario, TypedCellsAreKeptWithinAMinuteAndComeBackAfterTheProgra
     EXPECT_EQ(cue(1).Description, "Comet");
     EXPECT_EQ(cueGrid()->model()->index(0, CueGridModel::DescriptionColumn).data().toString(),
               "Comet");
-    EXPECT_TRUE(session->show.state.ShowChanged);
-    EXPECT_EQ(session->show.state.ProjectPath, "");
+    EXPECT_TRUE(document->show.state.ShowChanged);
+    EXPECT_EQ(document->show.state.ProjectPath, "");
     EXPECT_EQ(window->windowTitle(), restoredTitle(text(155)));
     EXPECT_FALSE(window->action("mnukeyDateiSave")->isEnabled());
     // The restored show is kept again: a second crash loses nothing either.
@@ -140,7 +140,7 @@ TEST_F(RecoveryScenario, ADeclinedCopyIsDeletedAndANormalEndLeavesNone) {
     expectOffered(text(155));
     EXPECT_FALSE(copyExists());
     EXPECT_EQ(cue(1).Description, "");
-    EXPECT_FALSE(session->show.state.ShowChanged);
+    EXPECT_FALSE(document->show.state.ShowChanged);
 
     typeDescription(1, "Again");
     letAMinutePass();
@@ -185,7 +185,7 @@ TEST_F(RecoveryScenario, ACopyThatCannotBeWrittenIsReportedOnceUntilOneIsWritten
         if (!fullDisk.active())
             return false;
         for (int i = 0; i < minutes; ++i) {
-            session->show.cues.row(2).Description = QString::number(i);
+            document->show.cues.row(2).Description = QString::number(i);
             letAMinutePass();
         }
         return true;
@@ -205,7 +205,7 @@ TEST_F(RecoveryScenario, ACopyThatCannotBeWrittenIsReportedOnceUntilOneIsWritten
 TEST_F(RecoveryScenario, ACopyThatCannotBeReadIsReportedAndKeptAside) {
     typeDescription(1, "Comet");
     letAMinutePass();
-    QFile copy(session->recovery.path());
+    QFile copy(document->recovery.path());
     ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
     const QByteArray whole = copy.readAll();
     ASSERT_TRUE(copy.resize(whole.indexOf("[IC]") + 6));
@@ -213,7 +213,7 @@ TEST_F(RecoveryScenario, ACopyThatCannotBeReadIsReportedAndKeptAside) {
 
     restartAfterAbnormalEnd(true);
     EXPECT_EQ(prompter.count(ScriptedPrompter::Kind::Critical), 1);
-    const QString aside = QDir(session->home.path()).filePath("ZYNRecovery-damaged.zyn");
+    const QString aside = QDir(document->home.path()).filePath("ZYNRecovery-damaged.zyn");
     EXPECT_EQ(prompter.shown().last().text, text(326) + '\n' + aside);
     EXPECT_TRUE(QFile::exists(aside));
     EXPECT_EQ(cue(1).Description, "Comet");

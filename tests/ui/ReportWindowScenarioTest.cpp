@@ -57,7 +57,7 @@ protected:
     // took the command.
     void press(const char* button) {
         action(button)->trigger();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return session->show.state.PendingCommand.isEmpty(); }))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return document->show.state.PendingCommand.isEmpty(); }))
             << button;
         settle();
     }
@@ -89,11 +89,11 @@ protected:
         const int rowsPerPage = opened->report().RowsPerPage;
         press("OK");
         for (int r = 1; r <= 2 * rowsPerPage + 1; ++r)
-            session->show.cues.row(r).Description = QStringLiteral("Cue %1").arg(r);
+            document->show.cues.row(r).Description = QStringLiteral("Cue %1").arg(r);
     }
 
     void expectEditingRestored() {
-        EXPECT_EQ(session->ReportKind, 0);
+        EXPECT_EQ(document->ReportKind, 0);
         EXPECT_TRUE(find<QToolBar>("ToolbarZYN")->isVisible());
         EXPECT_FALSE(find<QToolBar>("ToolbarBerichte")->isVisible());
         for (const char* menu : ReportMenus)
@@ -125,7 +125,7 @@ TEST_F(ReportWindowScenario, AnOpenReportTakesOverTheMainWindowUntilItCloses) {
         ASSERT_NE(opened, nullptr);
         EXPECT_TRUE(opened->isVisible());
         EXPECT_FALSE(window->editor().isVisible());
-        EXPECT_EQ(session->ReportKind, r.kind);
+        EXPECT_EQ(document->ReportKind, r.kind);
         EXPECT_EQ(opened->report().Kind, r.kind);
         EXPECT_EQ(opened->windowTitle(), text(r.title));
         EXPECT_FALSE(find<QToolBar>("ToolbarZYN")->isVisible());
@@ -148,7 +148,7 @@ TEST_F(ReportWindowScenario, AnOpenReportTakesOverTheMainWindowUntilItCloses) {
         press("OK");
         EXPECT_EQ(report(), nullptr);
         expectEditingRestored();
-        EXPECT_TRUE(session->show.state.PendingCommand.isEmpty());
+        EXPECT_TRUE(document->show.state.PendingCommand.isEmpty());
         QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
         EXPECT_TRUE(newShow);
     }
@@ -196,14 +196,14 @@ TEST_F(ReportWindowScenario, PagingStaysWithinTheReportAndTheButtonsFollow) {
 }
 
 TEST_F(ReportWindowScenario, ChoosingTheOtherReportSwitchesTheOpenWindow) {
-    session->show.cues.row(1).Description = "Opening";
+    document->show.cues.row(1).Description = "Opening";
     ReportWindow* opened = open("keyAusgabeChannelList");
     ASSERT_NE(opened, nullptr);
     press("SEITEWEITER");
     ASSERT_EQ(opened->currentPage(), 2);
 
     window->ExecuteCommand("keyAusgabeTimeList");
-    EXPECT_EQ(session->ReportKind, 201);
+    EXPECT_EQ(document->ReportKind, 201);
     ASSERT_TRUE(QTest::qWaitFor([&] { return opened->report().Kind == 201; }));
     EXPECT_EQ(report(), opened);
     EXPECT_EQ(opened->currentPage(), 1);
@@ -258,8 +258,8 @@ TEST_F(ReportWindowScenario, PrintingToAPdfFileTakesEveryCopyInOneDocument) {
 }
 
 TEST_F(ReportWindowScenario, ExportWritesTheChosenKindAndRefusesOtherNames) {
-    session->show.cues.row(1).Description = "3,5 inch";
-    session->SpreadsheetAvailable = true;
+    document->show.cues.row(1).Description = "3,5 inch";
+    document->SpreadsheetAvailable = true;
     ReportWindow* opened = open("keyAusgabeTimeList");
     ASSERT_NE(opened, nullptr);
 
@@ -282,7 +282,7 @@ TEST_F(ReportWindowScenario, ExportWritesTheChosenKindAndRefusesOtherNames) {
 
     // Without workbooks only the text file is offered; any other name is
     // refused aloud instead of silently writing nothing.
-    session->SpreadsheetAvailable = false;
+    document->SpreadsheetAvailable = false;
     for (const char* name : {"refused.xlsx", "refused.ods", "refused"}) {
         SCOPED_TRACE(name);
         prompter.clear();
@@ -315,7 +315,7 @@ protected:
 
 TEST_F(PrintDialogScenario, ListsEveryPrinterWithItsKindAndThePdfFileLast) {
     ReportPrinter printer(printers);
-    PrintDialog dialog(*session, printer, 2);
+    PrintDialog dialog(*document, printer, 2);
     auto* list = child<QComboBox>(dialog, "ImageCombo1");
     ASSERT_EQ(list->count(), 5);
     const PrinterEntry::Kind kinds[] = {PrinterEntry::Kind::Network, PrinterEntry::Kind::Fax,
@@ -343,7 +343,7 @@ TEST_F(PrintDialogScenario, ListsEveryPrinterWithItsKindAndThePdfFileLast) {
 
 TEST_F(PrintDialogScenario, PrintWaitsForCopiesAndAPageThatPrintSomething) {
     ReportPrinter printer([] { return QList<PrinterEntry>(); });
-    PrintDialog dialog(*session, printer, 1);
+    PrintDialog dialog(*document, printer, 1);
     auto* print = child<QPushButton>(dialog, "Drucke");
     auto* copies = child<QLineEdit>(dialog, "Exemplare");
     auto* page = child<QLineEdit>(dialog, "Text_Seite");
@@ -363,10 +363,10 @@ TEST_F(PrintDialogScenario, PrintWaitsForCopiesAndAPageThatPrintSomething) {
 
     print->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(session->show.state.PendingCommand, "REPORT_PRINTING_START");
+    EXPECT_EQ(document->show.state.PendingCommand, "REPORT_PRINTING_START");
     EXPECT_EQ(dialog.copiesText(), "2");
     EXPECT_EQ(dialog.rangeTag(), "7");
-    session->show.state.PendingCommand.clear();
+    document->show.state.PendingCommand.clear();
 }
 
 TEST_F(PrintDialogScenario, PageSetupShowsTheNewOrientationAndCancellingKeepsTheOld) {
@@ -380,7 +380,7 @@ TEST_F(PrintDialogScenario, PageSetupShowsTheNewOrientationAndCancellingKeepsThe
         target.setPageOrientation(QPageLayout::Landscape);
         return accept;
     });
-    PrintDialog dialog(*session, printer, 1);
+    PrintDialog dialog(*document, printer, 1);
     dialog.show();
     auto* portrait = child<QLabel>(dialog, "Image1");
     auto* landscape = child<QLabel>(dialog, "Image2");

@@ -53,14 +53,14 @@ protected:
 };
 
 TEST_F(SaveDialogScenario, ABareNameOverAnExistingProjectAsksFirstAndNoKeepsTheFile) {
-    const QString victim = QDir(session->home.projectsDirectory()).filePath("victim.zyn");
+    const QString victim = QDir(document->home.projectsDirectory()).filePath("victim.zyn");
     const QByteArray before = "a project the user wants to keep\r\n";
     {
         QFile file(victim);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(before);
     }
-    session->show.cues.row(1).Description = "the new show";
+    document->show.cues.row(1).Description = "the new show";
 
     const QString question = saveAsTyping("victim", false);
     ASSERT_TRUE(question.contains("victim.zyn")) << question.toStdString();
@@ -68,10 +68,10 @@ TEST_F(SaveDialogScenario, ABareNameOverAnExistingProjectAsksFirstAndNoKeepsTheF
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), before);
     kept.close();
-    EXPECT_EQ(session->show.state.ProjectPath, "");
+    EXPECT_EQ(document->show.state.ProjectPath, "");
 
     EXPECT_FALSE(saveAsTyping("victim", true).isEmpty());
-    EXPECT_EQ(session->show.state.ProjectPath, victim);
+    EXPECT_EQ(document->show.state.ProjectPath, victim);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_NE(kept.readAll(), before);
 }

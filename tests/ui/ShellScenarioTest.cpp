@@ -3,7 +3,7 @@
 #include "editor/ui/ShowGridView.h"
 #include "fakes/QtPrinters.h"
 #include "shell/MenuLayout.h"
-#include "shell/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,9 +21,9 @@ protected:
 };
 
 TEST_F(ShellScenario, NewWithUnsavedChangesAndNoKeepsEverything) {
-    session->show.cues.row(1).Description = "kept";
-    session->show.state.ShowChanged = true;
-    session->show.state.ProjectPath = "/shows/a.zyn";
+    document->show.cues.row(1).Description = "kept";
+    document->show.state.ShowChanged = true;
+    document->show.state.ProjectPath = "/shows/a.zyn";
     window->setDocumentTitle("/shows/a.zyn");
     bool dialogShown = false;
     window->setStartDialogRunner([&] { dialogShown = true; });
@@ -32,8 +32,8 @@ TEST_F(ShellScenario, NewWithUnsavedChangesAndNoKeepsEverything) {
     EXPECT_EQ(prompter.shown().last().text, text(2));
     EXPECT_EQ(prompter.shown().last().title, text(9));
     EXPECT_FALSE(dialogShown);
-    EXPECT_EQ(session->show.cues.row(1).Description, "kept");
-    EXPECT_EQ(session->show.state.ProjectPath, "/shows/a.zyn");
+    EXPECT_EQ(document->show.cues.row(1).Description, "kept");
+    EXPECT_EQ(document->show.state.ProjectPath, "/shows/a.zyn");
     EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument("/shows/a.zyn"));
 }
 
@@ -41,7 +41,7 @@ TEST_F(ShellScenario, TitleFollowsNewSaveAsAndOpen) {
     EXPECT_EQ(window->windowTitle(), WindowTitle::base() + " - [" + text(155) + "]");
     EXPECT_FALSE(action("mnukeyDateiSave")->isEnabled());
 
-    session->show.cues.row(1).TimeText = "00:00:01:00";
+    document->show.cues.row(1).TimeText = "00:00:01:00";
     files.choose(path("first"));
     window->ExecuteCommand("keyDateiSaveAs");
     const QString saved = path("first.zyn");
@@ -49,7 +49,7 @@ TEST_F(ShellScenario, TitleFollowsNewSaveAsAndOpen) {
     EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(saved));
     EXPECT_TRUE(action("mnukeyDateiSave")->isEnabled());
     EXPECT_TRUE(action("SAVE")->isEnabled());
-    EXPECT_EQ(files.lastDirectory, session->home.projectsDirectory());
+    EXPECT_EQ(files.lastDirectory, document->home.projectsDirectory());
     EXPECT_EQ(files.lastFilter, text(220));
 
     window->startNewShow(TimeCodedShow);
@@ -58,12 +58,12 @@ TEST_F(ShellScenario, TitleFollowsNewSaveAsAndOpen) {
     window->ExecuteCommand("keyDateiOpen");
     EXPECT_EQ(files.lastFilter, text(220) + text(219));
     EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(saved));
-    EXPECT_EQ(session->show.cues.row(1).TimeText, "00:00:01:00");
-    EXPECT_FALSE(session->show.state.ShowChanged);
+    EXPECT_EQ(document->show.cues.row(1).TimeText, "00:00:01:00");
+    EXPECT_FALSE(document->show.state.ShowChanged);
 }
 
 TEST_F(ShellScenario, TheFirstKeyAfterTheOpenDialogIsSwallowed) {
-    session->show.state.ShowChanged = false;
+    document->show.state.ShowChanged = false;
     files.choose(QString()); // cancelled: no key is swallowed
     window->ExecuteCommand("keyDateiOpen");
     auto* grid = find<ShowGridView>("MSHFlexGrid_Time");
@@ -73,9 +73,9 @@ TEST_F(ShellScenario, TheFirstKeyAfterTheOpenDialogIsSwallowed) {
     window->ExecuteCommand("keyDateiSaveAs");
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_4);
-    EXPECT_FALSE(session->show.state.InputActive);
+    EXPECT_FALSE(document->show.state.InputActive);
     QTest::keyClick(grid, Qt::Key_4);
-    EXPECT_TRUE(session->show.state.InputActive);
+    EXPECT_TRUE(document->show.state.InputActive);
 }
 
 TEST_F(ShellScenario, AnOpenedFileThatDoesNotExistIsNamedInAWarning) {
@@ -96,12 +96,12 @@ TEST_F(ShellScenario, ADamagedProjectIsReportedAndCannotBeOverwrittenBySave) {
     window->ExecuteCommand("keyDateiOpen");
     ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Critical), 1);
     EXPECT_TRUE(prompter.shown().last().text.startsWith("Fehlernummer: 62\r\n\r\n"));
-    EXPECT_EQ(session->show.state.ProjectPath, "");
+    EXPECT_EQ(document->show.state.ProjectPath, "");
     EXPECT_FALSE(action("mnukeyDateiSave")->isEnabled());
 }
 
 TEST_F(ShellScenario, ImportWithoutAWorkbookEngineSaysSo) {
-    session->SpreadsheetAvailable = false;
+    document->SpreadsheetAvailable = false;
     window->ExecuteCommand("keyDateiImport");
     ASSERT_EQ(prompter.count(ScriptedPrompter::Kind::Warning), 1);
     EXPECT_EQ(prompter.shown().last().text, text(177));
@@ -131,20 +131,20 @@ TEST_F(ShellScenario, EveryToolbarButtonHasATooltipOfItsOwn) {
 TEST_F(ShellScenario, ExitWithoutChangesAsksNothingAndWritesTheSettings) {
     window->ExecuteCommand("keyDateiEnd");
     EXPECT_TRUE(prompter.shown().isEmpty());
-    EXPECT_TRUE(QFile::exists(session->home.configPath()));
+    EXPECT_TRUE(QFile::exists(document->home.configPath()));
     EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(ShellScenario, ClosingWithChangesAsksAndNoKeepsTheWindow) {
-    session->show.state.ShowChanged = true;
+    document->show.state.ShowChanged = true;
     prompter.answer({false});
     window->close();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(prompter.shown().last().text, text(4));
-    session->ReportKind = 201;
+    document->ReportKind = 201;
     window->close();
     EXPECT_TRUE(window->isVisible());
-    session->ReportKind = 0;
+    document->ReportKind = 0;
 }
 
 } // namespace

@@ -23,8 +23,8 @@ class ShowCheckScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        session->show.cues.row(1).TimeText = "00:00:05:00";
-        session->show.ics.cell(1, 1) = "1";
+        document->show.cues.row(1).TimeText = "00:00:05:00";
+        document->show.ics.cell(1, 1) = "1";
     }
 
     // Runs a command and names the modal dialog it opened ("" for none),
@@ -54,7 +54,7 @@ protected:
 };
 
 TEST_F(ShowCheckScenario, AnErrorShowsTheFindingsAndNoTransferOpens) {
-    session->show.ics.cell(3, 4) = "1-11";
+    document->show.ics.cell(3, 4) = "1-11";
     for (const char* command :
          {"keyTransferController", "keyTransferUSBDrive", "keyTransferPCMKarte"}) {
         SCOPED_TRACE(command);
@@ -72,7 +72,7 @@ TEST_F(ShowCheckScenario, AnErrorShowsTheFindingsAndNoTransferOpens) {
 
 TEST_F(ShowCheckScenario, WarningsAskAndOnlyYesOpensTheTransfer) {
     // Cue 7 has no time, so its channel never fires.
-    session->show.ics.cell(2, 2) = "7";
+    document->show.ics.cell(2, 2) = "7";
     const struct {
         bool answer;
         QString dialog;
@@ -89,15 +89,15 @@ TEST_F(ShowCheckScenario, WarningsAskAndOnlyYesOpensTheTransfer) {
     }
 
     // A clean show goes straight on, without a question.
-    session->show.ics.cell(2, 2).clear();
+    document->show.ics.cell(2, 2).clear();
     prompter.clear();
     EXPECT_EQ(modalOpenedBy("keyTransferUSBDrive"), "frmTransferToUSBDrive");
     EXPECT_TRUE(prompter.shown().isEmpty());
 }
 
 TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndEditsRefreshTheList) {
-    session->show.ics.cell(3, 4) = "1-11";
-    session->show.cues.row(40).TimeText = "00:01:00:00";
+    document->show.ics.cell(3, 4) = "1-11";
+    document->show.cues.row(40).TimeText = "00:01:00:00";
     window->ExecuteCommand("keyExtraCheck");
     settle();
     ASSERT_NE(findings(), nullptr);
@@ -111,7 +111,7 @@ TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndEditsRefresh
     EXPECT_EQ(std::pair(cell.row(), cell.column()), std::pair(2, 3));
 
     window->editor().commands().record([&] {
-        session->show.ics.cell(3, 4) = "40-5";
+        document->show.ics.cell(3, 4) = "40-5";
         EditResult result;
         result.changed = true;
         result.icCells = {3, 3, 4, 4};
@@ -126,8 +126,8 @@ TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndEditsRefresh
 
 TEST_F(ShowCheckScenario, TheModuleGapOptionRefusesABadValueAndSavesAGoodOne) {
     // Module 1 fires again 100 ms later.
-    session->show.cues.row(2).TimeText = "00:00:05:10";
-    session->show.ics.cell(1, 2) = "2";
+    document->show.cues.row(2).TimeText = "00:00:05:10";
+    document->show.ics.cell(1, 2) = "2";
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
@@ -143,7 +143,7 @@ TEST_F(ShowCheckScenario, TheModuleGapOptionRefusesABadValueAndSavesAGoodOne) {
         ok->click();
     });
     window->ExecuteCommand("keyExtraOptionen");
-    EXPECT_EQ(CheckSettings::read(session->home.checkSettingsPath()).settings.moduleGapMs, 250);
+    EXPECT_EQ(CheckSettings::read(document->home.checkSettingsPath()).settings.moduleGapMs, 250);
 
     window->ExecuteCommand("keyExtraCheck");
     settle();

@@ -16,14 +16,14 @@ namespace {
 class StartScenario : public UiTest {
 protected:
     void writeRecentFiles(const QByteArray& content) const {
-        QFile file(session->home.recentFilesPath());
+        QFile file(document->home.recentFilesPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
 
     // The dialog after its welcome page was confirmed.
     std::unique_ptr<StartDialog> choicePage() {
-        auto dialog = std::make_unique<StartDialog>(*session);
+        auto dialog = std::make_unique<StartDialog>(*document);
         dialog->show();
         dialog->findChild<QPushButton*>("OK")->click();
         return dialog;
@@ -45,7 +45,7 @@ TEST_F(StartScenario, TheLastProjectIsOfferedOnlyWhenTheListNamesOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(session->home.recentFilesPath());
+        QFile::remove(document->home.recentFilesPath());
         if (c.content)
             writeRecentFiles(*c.content);
         const auto dialog = choicePage();

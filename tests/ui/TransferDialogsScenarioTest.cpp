@@ -5,12 +5,12 @@
 #include "fakes/QtPrinters.h"
 #include "platform/EmulatedCardReader.h"
 #include "platform/qt/SerialPortList.h"
-#include "shell/IconSet.h"
 #include "transfer/DriveExport.h"
 #include "transfer/TableBuilder.h"
 #include "transfer/ui/ChipCardDialog.h"
 #include "transfer/ui/ControllerTransferDialog.h"
 #include "transfer/ui/DriveTransferDialog.h"
+#include "ui/IconSet.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +39,7 @@ class TransferDialogsScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        Show& show = session->show;
+        Show& show = document->show;
         show.cues.row(1).TimeText = "00:00:05:00";
         show.cues.row(2).TimeText = text(224);
         show.cues.row(3).TimeText = "00:01:23:15";
@@ -59,7 +59,7 @@ protected:
 
     QByteArray table() const {
         const TableBuilder::Result built =
-            TableBuilder(session->texts.stopLabels()).build(session->show);
+            TableBuilder(document->texts.stopLabels()).build(document->show);
         EXPECT_TRUE(built.ok());
         return built.table.bytes();
     }
@@ -196,11 +196,11 @@ TEST_F(TransferDialogsScenario, EveryFailureShowsItsTextAndTheErrorIcon) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        session->show.ics.cell(3, 5) = QString::fromLatin1(c.cell);
+        document->show.ics.cell(3, 5) = QString::fromLatin1(c.cell);
         Emulator controller(c.behaviour);
         ASSERT_TRUE(controller.isReady());
         usePorts({c.portListed ? controller.devicePath() : "/dev/zyn-no-such-port"});
-        ControllerTransferDialog dialog(*session, window.get());
+        ControllerTransferDialog dialog(*document, window.get());
         dialog.show();
         ASSERT_TRUE(awaitResult(dialog));
         EXPECT_EQ(child<QLabel>(dialog, "lbl_Desc")->text(), text(c.result));
@@ -274,7 +274,7 @@ TEST_F(TransferDialogsScenario, TheDriveDialogWritesTheChosenVolumeAndRemembersI
         EXPECT_EQ(pixmapOf(dialog), iconImage("COMMOK"));
         EXPECT_EQ(child<QProgressBar>(dialog, "ProgressBar1")->value(), 6400);
     });
-    EXPECT_EQ(session->settings.usbDrive, disk);
+    EXPECT_EQ(document->settings.usbDrive, disk);
     EXPECT_TRUE(readFile(DriveExport::filePath(disk)) == table());
     EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList{"ZYN600TE.BIN"});
     EXPECT_EQ(QDir(stick).entryList(QDir::Files | QDir::Hidden), QStringList{});
@@ -284,7 +284,7 @@ TEST_F(TransferDialogsScenario, TheDriveDialogWritesTheChosenVolumeAndRemembersI
         SCOPED_TRACE(present);
         if (!present)
             mounted.erase(mounted.begin());
-        DriveTransferDialog dialog(*session, window.get());
+        DriveTransferDialog dialog(*document, window.get());
         dialog.setVolumeSource(source);
         auto* drives = child<QComboBox>(dialog, "DriveAuswahl");
         EXPECT_EQ(drives->currentData().toString(), present ? disk : stick);
@@ -294,13 +294,13 @@ TEST_F(TransferDialogsScenario, TheDriveDialogWritesTheChosenVolumeAndRemembersI
 }
 
 TEST_F(TransferDialogsScenario, EveryRefusedPlaceIsListedUnderTheFailureText) {
-    session->show.ics.cell(3, 4) = "5-11";
-    session->show.ics.cell(3, 5) = "6-300";
+    document->show.ics.cell(3, 4) = "5-11";
+    document->show.ics.cell(3, 5) = "6-300";
     const QString place = text(13) + " 3, " + text(14) + " %1: \"%2\"";
     const QStringList places = {place.arg(4).arg("5-11"), place.arg(5).arg("6-300")};
     const QString stick = path("stick");
     QDir().mkpath(stick);
-    const QString card = EmulatedCardReader::defaultPath(session->home.path());
+    const QString card = EmulatedCardReader::defaultPath(document->home.path());
     const struct {
         const char* name;
         std::function<std::unique_ptr<QDialog>()> refuse;
@@ -309,14 +309,14 @@ TEST_F(TransferDialogsScenario, EveryRefusedPlaceIsListedUnderTheFailureText) {
         {"serial",
          [&] {
              usePorts({"/dev/zyn-no-such-port"});
-             auto dialog = std::make_unique<ControllerTransferDialog>(*session, window.get());
+             auto dialog = std::make_unique<ControllerTransferDialog>(*document, window.get());
              dialog->show();
              return dialog;
          },
          ""},
         {"drive",
          [&] {
-             auto dialog = std::make_unique<DriveTransferDialog>(*session, window.get());
+             auto dialog = std::make_unique<DriveTransferDialog>(*document, window.get());
              dialog->setVolumeSource([&] { return VolumeList({volume(stick, true)}); });
              dialog->show();
              QTest::mouseClick(child<QPushButton>(*dialog, "cmd_Write"), Qt::LeftButton);
@@ -325,7 +325,7 @@ TEST_F(TransferDialogsScenario, EveryRefusedPlaceIsListedUnderTheFailureText) {
          DriveExport::filePath(stick)},
         {"chip card",
          [&] {
-             auto dialog = std::make_unique<ChipCardDialog>(*session, window.get());
+             auto dialog = std::make_unique<ChipCardDialog>(*document, window.get());
              dialog->show();
              child<QComboBox>(*dialog, "cboReader")->setCurrentIndex(1);
              QTest::mouseClick(child<QPushButton>(*dialog, "cmd_Data_Write"), Qt::LeftButton);
@@ -356,7 +356,7 @@ TEST_F(TransferDialogsScenario, EveryRefusedPlaceIsListedUnderTheFailureText) {
 
 TEST_F(TransferDialogsScenario, TheDriveProgressBarMovesUnitByUnitNotInOneJump) {
     QDir().mkpath(path("stick"));
-    DriveTransferDialog dialog(*session, window.get());
+    DriveTransferDialog dialog(*document, window.get());
     dialog.setVolumeSource([&] { return VolumeList({volume(path("stick"), true)}); });
     dialog.show();
     std::vector<int> seen;
@@ -389,8 +389,8 @@ TEST_F(TransferDialogsScenario, AFailedDriveWriteSaysSoAndLeavesNoTableFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        session->show.ics.cell(1, 2) = QString::fromLatin1(c.cell);
-        DriveTransferDialog dialog(*session, window.get());
+        document->show.ics.cell(1, 2) = QString::fromLatin1(c.cell);
+        DriveTransferDialog dialog(*document, window.get());
         dialog.setVolumeSource([&] { return VolumeList({volume(c.root, true)}); });
         dialog.show();
         QTest::mouseClick(child<QPushButton>(dialog, "cmd_Write"), Qt::LeftButton);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "document/ShowDocument.h"
 #include "fakes/ScriptedFileDialogs.h"
 #include "fakes/ScriptedPrompter.h"
 #include "fakes/TestPaths.h"
 #include "settings/ProgramDirectory.h"
-#include "shell/AppSession.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -25,22 +25,22 @@ protected:
         ProgramDirectory home(m_dir.filePath(QStringLiteral("home")));
         QString error;
         ASSERT_TRUE(home.prepare(builtLanguageDir(), &error)) << error.toStdString();
-        session = std::make_unique<AppSession>(home, prompter, *fileDialogs);
-        session->loadLanguage();
-        window = std::make_unique<MainWindow>(*session);
+        document = std::make_unique<ShowDocument>(home, prompter, *fileDialogs);
+        document->loadLanguage();
+        window = std::make_unique<MainWindow>(*document);
         window->show();
         window->startNewShow(TimeCodedShow);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void TearDown() override {
-        session->show.state.ShowChanged = false;
+        document->show.state.ShowChanged = false;
         window.reset();
     }
 
     template<typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString text(int number) const { return session->text(number); }
+    QString text(int number) const { return document->text(number); }
 
     // A widget of a dialog, by its object name; a missing one fails the test.
     template<typename T> static T* child(QWidget& dialog, const char* name) {
@@ -66,10 +66,10 @@ protected:
     QTemporaryDir m_dir;
     ScriptedPrompter prompter;
     ScriptedFileDialogs files;
-    // The dialogs the session asks; a fixture that drives the real ones points
+    // The dialogs the document asks; a fixture that drives the real ones points
     // this elsewhere in its constructor.
     FileDialogs* fileDialogs = &files;
-    std::unique_ptr<AppSession> session;
+    std::unique_ptr<ShowDocument> document;
     std::unique_ptr<MainWindow> window;
 };
 

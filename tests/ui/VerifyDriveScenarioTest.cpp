@@ -1,10 +1,10 @@
 // "Verify drive..." over a test folder standing for a stick: the table file
 // on it held against the open show.
 #include "UiTestSupport.h"
-#include "shell/IconSet.h"
 #include "transfer/DriveExport.h"
 #include "transfer/TableBuilder.h"
 #include "transfer/ui/VerifyDriveDialog.h"
+#include "ui/IconSet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@ class VerifyDriveScenario : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        Show& show = session->show;
+        Show& show = document->show;
         show.cues.row(1).TimeText = "00:00:05:00";
         show.cues.row(3).TimeText = "00:01:23:15";
         show.ics.cell(2, 3) = "1-7";
@@ -37,7 +37,7 @@ protected:
 
     QByteArray table() const {
         const TableBuilder::Result built =
-            TableBuilder(session->texts.stopLabels()).build(session->show);
+            TableBuilder(document->texts.stopLabels()).build(document->show);
         EXPECT_TRUE(built.ok());
         return built.table.bytes();
     }
@@ -92,7 +92,7 @@ TEST_F(VerifyDriveScenario, AFreshExportIsEqualAndAChangedShowListsEveryDifferen
     EXPECT_TRUE(equal.succeeded);
     EXPECT_TRUE(equal.lines.isEmpty());
 
-    Show& show = session->show;
+    Show& show = document->show;
     show.cues.row(3).TimeText = "00:01:23:20";
     show.ics.cell(1, 16) = "1";
     const QString slave = text(13) + " 1 " + text(14) + " 16 ";

@@ -4,8 +4,8 @@
 #include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/WriteFailures.h"
-#include "shell/WindowTitle.h"
 #include "show/RecentFiles.h"
+#include "ui/WindowTitle.h"
 
 #include <QAction>
 #include <QFile>
@@ -25,10 +25,10 @@ TEST_F(WriteFailureScenario, ASaveThatFailsSaysSoAndKeepsTheFileAndTheChanges) {
         SCOPED_TRACE(nameOf(failure));
         FailingTarget target(failure, QStringLiteral("show.zyn"));
         // The show's own file, gone or locked or on a full disk since it was opened.
-        session->show.state.ProjectPath = target.path();
+        document->show.state.ProjectPath = target.path();
         window->setDocumentTitle(target.path());
-        session->show.cues.row(1).Description = QStringLiteral("changed");
-        session->show.state.ShowChanged = true;
+        document->show.cues.row(1).Description = QStringLiteral("changed");
+        document->show.state.ShowChanged = true;
         prompter.clear();
         const std::optional<bool> ran = target.run([&] {
             window->ExecuteCommand("keyDateiSave");
@@ -44,31 +44,32 @@ TEST_F(WriteFailureScenario, ASaveThatFailsSaysSoAndKeepsTheFileAndTheChanges) {
         EXPECT_TRUE(box.text.contains(text(235) + "\r\n" + target.path()));
         EXPECT_EQ(box.title, text(10));
         EXPECT_TRUE(target.untouched());
-        EXPECT_TRUE(session->show.state.ShowChanged);
-        EXPECT_EQ(session->show.state.ProjectPath, target.path());
+        EXPECT_TRUE(document->show.state.ShowChanged);
+        EXPECT_EQ(document->show.state.ProjectPath, target.path());
         EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(target.path()));
         EXPECT_TRUE(window->isEnabled());
-        EXPECT_EQ(RecentFiles::readLastProject(session->home.recentFilesPath()), path("first.zyn"));
+        EXPECT_EQ(RecentFiles::readLastProject(document->home.recentFilesPath()),
+                  path("first.zyn"));
     }
 }
 
 TEST_F(WriteFailureScenario, ASaveAsThatFailsKeepsTheNameTheShowHad) {
     files.choose(path("first.zyn"));
     window->ExecuteCommand("keyDateiSaveAs");
-    session->show.state.ShowChanged = true;
+    document->show.state.ShowChanged = true;
     prompter.clear();
     files.choose(path("missing/second.zyn"));
     window->ExecuteCommand("keyDateiSaveAs");
     EXPECT_EQ(prompter.count(ScriptedPrompter::Kind::Critical), 1);
-    EXPECT_EQ(session->show.state.ProjectPath, path("first.zyn"));
+    EXPECT_EQ(document->show.state.ProjectPath, path("first.zyn"));
     EXPECT_EQ(window->windowTitle(), WindowTitle::withDocument(path("first.zyn")));
-    EXPECT_TRUE(session->show.state.ShowChanged);
+    EXPECT_TRUE(document->show.state.ShowChanged);
 }
 
 TEST_F(WriteFailureScenario, AnExportThatFailsSaysSoAndKeepsThePreviousFile) {
-    session->SpreadsheetAvailable = true;
+    document->SpreadsheetAvailable = true;
     window->ExecuteCommand("keyAusgabeTimeList");
-    ASSERT_EQ(session->ReportKind, 201);
+    ASSERT_EQ(document->ReportKind, 201);
     for (const char* name : {"times.xlt", "times.xlsx"}) {
         for (const WriteFailure failure : EveryWriteFailure) {
             SCOPED_TRACE(std::string(name) + ", " + nameOf(failure));
@@ -90,11 +91,11 @@ TEST_F(WriteFailureScenario, AnExportThatFailsSaysSoAndKeepsThePreviousFile) {
         }
     }
     window->action("OK")->trigger();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return session->ReportKind == 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return document->ReportKind == 0; }));
 }
 
 TEST_F(WriteFailureScenario, SettingsThatCannotBeWrittenAtTheEndAreReportedAndKeptAsTheyWere) {
-    const QString config = session->home.configPath();
+    const QString config = document->home.configPath();
     window->ExecuteCommand("keyDateiEnd");
     QFile file(config);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -102,7 +103,7 @@ TEST_F(WriteFailureScenario, SettingsThatCannotBeWrittenAtTheEndAreReportedAndKe
     file.close();
 
     window->show();
-    session->settings.languageName = QStringLiteral("Deutsch");
+    document->settings.languageName = QStringLiteral("Deutsch");
     prompter.clear();
     {
         const FileSizeLimit fullDisk(8);

@@ -2,13 +2,13 @@
 
 #include "check/CheckFindingText.h"
 #include "check/CheckTextId.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/CueGridModel.h"
 #include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
 #include "editor/ui/ShowGridView.h"
 #include "settings/CheckSettings.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -39,8 +39,8 @@ QString placeNumber(int number) {
 
 } // namespace
 
-CheckWindow::CheckWindow(AppSession& session, EditorWindow& editor, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_editor(editor) {
+CheckWindow::CheckWindow(ShowDocument& document, EditorWindow& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_document(document), m_editor(editor) {
     setObjectName(QStringLiteral("frmCheck"));
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("lblSummary"));
@@ -75,13 +75,13 @@ CheckWindow::CheckWindow(AppSession& session, EditorWindow& editor, QWidget* par
     });
 }
 
-CheckOptions CheckWindow::savedOptions(const AppSession& session) {
-    return {CheckSettings::read(session.home.checkSettingsPath()).settings.moduleGapMs};
+CheckOptions CheckWindow::savedOptions(const ShowDocument& document) {
+    return {CheckSettings::read(document.home.checkSettingsPath()).settings.moduleGapMs};
 }
 
 void CheckWindow::recheck() {
     m_findings =
-        ShowCheck::run(m_session.show, m_session.texts.stopLabels(), savedOptions(m_session));
+        ShowCheck::run(m_document.show, m_document.texts.stopLabels(), savedOptions(m_document));
     relabel();
     fillList();
 }
@@ -99,15 +99,15 @@ void CheckWindow::showEvent(QShowEvent* event) {
 }
 
 void CheckWindow::relabel() {
-    setWindowTitle(m_session.text(CheckTextId::WindowCaption));
+    setWindowTitle(m_document.text(CheckTextId::WindowCaption));
     QStringList headings;
     for (const int text : HeadingTexts)
-        headings << m_session.text(text);
+        headings << m_document.text(text);
     m_list->setHeaderLabels(headings);
-    m_close->setText(m_session.text(CloseText));
+    m_close->setText(m_document.text(CloseText));
     const int errors = ShowCheck::errorCount(m_findings);
-    m_summary->setText(m_findings.empty() ? m_session.text(CheckTextId::NoFindings)
-                                          : m_session.text(CheckTextId::Summary)
+    m_summary->setText(m_findings.empty() ? m_document.text(CheckTextId::NoFindings)
+                                          : m_document.text(CheckTextId::Summary)
                                                 .arg(errors)
                                                 .arg(int(m_findings.size()) - errors));
 }
@@ -118,8 +118,8 @@ void CheckWindow::fillList() {
     for (const CheckFinding& finding : m_findings) {
         auto* item = new QTreeWidgetItem;
         item->setIcon(FindingColumn, IconSet::icon(severityIcon(finding.severity)));
-        item->setText(FindingColumn, CheckFindingText::message(finding, m_session.texts));
-        item->setToolTip(FindingColumn, CheckFindingText::line(finding, m_session.texts));
+        item->setText(FindingColumn, CheckFindingText::message(finding, m_document.texts));
+        item->setToolTip(FindingColumn, CheckFindingText::line(finding, m_document.texts));
         item->setText(CueColumn, placeNumber(finding.cue));
         item->setText(KeyColumn, placeNumber(finding.key));
         item->setText(SlaveColumn, placeNumber(finding.slave));
@@ -133,13 +133,13 @@ void CheckWindow::fillList() {
 
 void CheckWindow::showPlace(int row) {
     // An open input box holds the grids still until it is closed.
-    if (row < 0 || row >= int(m_findings.size()) || m_session.show.state.InputActive)
+    if (row < 0 || row >= int(m_findings.size()) || m_document.show.state.InputActive)
         return;
     const CheckFinding& finding = m_findings[std::size_t(row)];
     ShowGridView* target = nullptr;
     // Findings name cue numbers: the row is the one holding that number, so a
     // table whose numbers stray from their rows still leads to the right cue.
-    const int cueRow = finding.cue > 0 ? m_session.show.cues.findRowByCueNumber(finding.cue) : 0;
+    const int cueRow = finding.cue > 0 ? m_document.show.cues.findRowByCueNumber(finding.cue) : 0;
     if (cueRow > 0) {
         moveCurrent(m_editor.cueGrid(), cueRow - 1, CueGridModel::TimeColumn);
         target = &m_editor.cueGrid();

@@ -12,7 +12,7 @@ class QTreeWidget;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class EditorWindow;
 class ShowGridView;
 
@@ -25,11 +25,11 @@ class CheckWindow : public QWidget {
 public:
     enum Column { FindingColumn, CueColumn, KeyColumn, SlaveColumn, ChannelColumn, ColumnCount };
 
-    CheckWindow(AppSession& session, EditorWindow& editor, QWidget* parent = nullptr);
+    CheckWindow(ShowDocument& document, EditorWindow& editor, QWidget* parent = nullptr);
 
     // The options of the program folder's settings file; a damaged entry
     // keeps its default.
-    static CheckOptions savedOptions(const AppSession& session);
+    static CheckOptions savedOptions(const ShowDocument& document);
 
     // Checks the show as it is now and lists the findings.
     void recheck();
@@ -50,7 +50,7 @@ private:
     void fillList();
     void moveCurrent(ShowGridView& grid, int row, int column);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     EditorWindow& m_editor;
     QTreeWidget* m_list = nullptr;
     QLabel* m_summary = nullptr;

@@ -4,12 +4,12 @@
 #include "EditorTextId.h"
 #include "InputBox.h"
 #include "ShowGridView.h"
+#include "document/ShowDocument.h"
 #include "editor/TimeEntry.h"
 #include "platform/Prompter.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
-#include "shell/ColourValue.h"
 #include "show/ScrambledField.h"
+#include "ui/ColourValue.h"
 
 #include <QToolTip>
 #include <QValidator>
@@ -46,9 +46,9 @@ QString withoutPrompts(QString text) {
 
 } // namespace
 
-CellInput::CellInput(AppSession& session, ShowGridView& cues, ShowGridView& channels,
+CellInput::CellInput(ShowDocument& document, ShowGridView& cues, ShowGridView& channels,
                      ShowGridView& steppers, QObject* parent)
-    : QObject(parent), m_session(session), m_cues(cues), m_channels(channels),
+    : QObject(parent), m_document(document), m_cues(cues), m_channels(channels),
       m_steppers(steppers) {
     const std::pair<Box, const char*> names[] = {{Box::Cue, "txt_Eingabe"},
                                                  {Box::Channel, "txt_Eingabe_CUE"},
@@ -59,7 +59,7 @@ CellInput::CellInput(AppSession& session, ShowGridView& cues, ShowGridView& chan
         input->setValidator(new StorableText(
             [this, input] {
                 QToolTip::showText(input->mapToGlobal(QPoint(0, input->height())),
-                                   m_session.text(EditorTextId::CharacterNotStorable), input);
+                                   m_document.text(EditorTextId::CharacterNotStorable), input);
             },
             input));
         const Box which = kind;
@@ -88,17 +88,17 @@ ShowGridView& CellInput::gridOf(Box which) const {
 }
 
 bool CellInput::isOpen() const {
-    return m_session.show.state.InputActive;
+    return m_document.show.state.InputActive;
 }
 
 void CellInput::applyBackground() {
-    const QColor colour = ColourValue::toColour(m_session.settings.inputBackColour);
+    const QColor colour = ColourValue::toColour(m_document.settings.inputBackColour);
     for (InputBox* input : m_boxes)
         input->setBackground(colour);
 }
 
 QString CellInput::initialText(Box which, int row, int column) const {
-    const Show& show = m_session.show;
+    const Show& show = m_document.show;
     switch (which) {
     case Box::Cue: {
         const CueRow& cue = show.cues.row(row + 1);
@@ -141,7 +141,7 @@ void CellInput::open(Box which, const QString& typed) {
     input.selectAll();
     input.show();
     input.raise();
-    m_session.show.state.InputActive = true;
+    m_document.show.state.InputActive = true;
     input.setFocus(Qt::OtherFocusReason);
     if (!typed.isEmpty())
         input.insert(typed);
@@ -174,10 +174,10 @@ void CellInput::focusLost(Box which) {
         close(which);
         return;
     }
-    if (m_session.settings.askBeforeInput) {
+    if (m_document.settings.askBeforeInput) {
         m_busy = true;
-        const bool keep = m_session.prompter.ask(m_session.text(EditorTextId::ApplyEntryQuestion),
-                                                 m_session.text(TextId::QuestionTitle));
+        const bool keep = m_document.prompter.ask(m_document.text(EditorTextId::ApplyEntryQuestion),
+                                                  m_document.text(TextId::QuestionTitle));
         m_busy = false;
         if (!keep) {
             close(which);
@@ -197,7 +197,7 @@ bool CellInput::commit(Box which) {
         done = commitCue();
     } else {
         const InputBox& input = box(which);
-        m_session.show.state.InputActive = false;
+        m_document.show.state.InputActive = false;
         if (m_committer)
             m_committer(which, input.row(), input.column(), withoutPrompts(input.text()));
     }
@@ -213,23 +213,23 @@ bool CellInput::commitCue() {
     if (timeCell) {
         const TimeEntryResult result = sb_Umwandlung_EingabeZeit(input.text());
         if (result.error) {
-            m_session.prompter.warn(m_session.text(EditorTextId::InvalidTime),
-                                    m_session.text(TextId::WarningTitle));
+            m_document.prompter.warn(m_document.text(EditorTextId::InvalidTime),
+                                     m_document.text(TextId::WarningTitle));
             return false;
         }
         time = result.timeText;
     }
     const auto change = [&] {
-        CueRow& cue = m_session.show.cues.row(row);
+        CueRow& cue = m_document.show.cues.row(row);
         if (timeCell) {
             cue.TimeText = time;
-            m_session.show.state.SortPending = true;
+            m_document.show.state.SortPending = true;
         } else {
             // Underscores are the user's own text here, not prompt characters.
             cue.Description = input.text();
         }
-        m_session.show.state.ShowChanged = true;
-        m_session.show.state.InputActive = false;
+        m_document.show.state.ShowChanged = true;
+        m_document.show.state.InputActive = false;
         EditResult result;
         result.changed = true;
         result.cueRows = {row, row};
@@ -244,7 +244,7 @@ bool CellInput::commitCue() {
 }
 
 void CellInput::close(Box which) {
-    m_session.show.state.InputActive = false;
+    m_document.show.state.InputActive = false;
     InputBox& input = box(which);
     m_busy = true;
     input.hide();

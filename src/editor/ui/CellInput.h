@@ -7,7 +7,7 @@
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class InputBox;
 class ShowGridView;
 
@@ -23,7 +23,7 @@ class CellInput : public QObject {
 public:
     enum class Box { Cue, Channel, Stepper };
 
-    CellInput(AppSession& session, ShowGridView& cues, ShowGridView& channels,
+    CellInput(ShowDocument& document, ShowGridView& cues, ShowGridView& channels,
               ShowGridView& steppers, QObject* parent = nullptr);
 
     // Opens a box over its grid's current cell and types `typed` into it.
@@ -63,7 +63,7 @@ private:
     ShowGridView& gridOf(Box box) const;
     QString initialText(Box box, int row, int column) const;
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     ShowGridView& m_cues;
     ShowGridView& m_channels;
     ShowGridView& m_steppers;

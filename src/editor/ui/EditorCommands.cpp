@@ -1,8 +1,8 @@
 #include "EditorCommands.h"
 
+#include "document/ShowDocument.h"
 #include "editor/ShowSnapshot.h"
 #include "platform/widgets/BusyCursor.h"
-#include "shell/AppSession.h"
 
 #include <QScopedValueRollback>
 #include <QUndoCommand>
@@ -44,20 +44,20 @@ private:
 
 } // namespace
 
-EditorCommands::EditorCommands(AppSession& session, QObject* parent)
-    : QObject(parent), m_session(session), m_history(new QUndoStack(this)) {
+EditorCommands::EditorCommands(ShowDocument& document, QObject* parent)
+    : QObject(parent), m_document(document), m_history(new QUndoStack(this)) {
     m_history->setUndoLimit(200);
 }
 
 EditorCommands::~EditorCommands() = default;
 
 EditContext EditorCommands::context() {
-    return EditContext{m_session.show, m_session.texts, m_session.settings, m_session.prompter,
+    return EditContext{m_document.show, m_document.texts, m_document.settings, m_document.prompter,
                        m_status};
 }
 
 void EditorCommands::run(const std::function<EditResult(EditContext&)>& operation) {
-    const ShowSnapshot before = ShowSnapshot::of(m_session.show);
+    const ShowSnapshot before = ShowSnapshot::of(m_document.show);
     EditResult result;
     {
         const BusyCursor busy;
@@ -69,7 +69,7 @@ void EditorCommands::run(const std::function<EditResult(EditContext&)>& operatio
 }
 
 void EditorCommands::record(const std::function<EditResult()>& change) {
-    const ShowSnapshot before = ShowSnapshot::of(m_session.show);
+    const ShowSnapshot before = ShowSnapshot::of(m_document.show);
     push(before, change());
 }
 
@@ -77,8 +77,8 @@ void EditorCommands::push(const ShowSnapshot& before, const EditResult& result) 
     if (result.changed) {
         EditResult everything;
         everything.everything = true;
-        m_history->push(new SnapshotCommand(m_session.show, before,
-                                            ShowSnapshot::of(m_session.show),
+        m_history->push(new SnapshotCommand(m_document.show, before,
+                                            ShowSnapshot::of(m_document.show),
                                             [this, everything] { emit resultReady(everything); }));
     }
     emit resultReady(result);
@@ -89,7 +89,7 @@ void EditorCommands::clearHistory() {
 }
 
 void EditorCommands::beginOutsideChange() {
-    m_outsideBefore = std::make_unique<ShowSnapshot>(ShowSnapshot::of(m_session.show));
+    m_outsideBefore = std::make_unique<ShowSnapshot>(ShowSnapshot::of(m_document.show));
 }
 
 void EditorCommands::endOutsideChange() {

@@ -11,7 +11,7 @@ class QUndoStack;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class ShowSnapshot;
 
 // Runs the editing operations for the editor window: builds their context,
@@ -21,10 +21,10 @@ class EditorCommands : public QObject {
     Q_OBJECT
 
 public:
-    EditorCommands(AppSession& session, QObject* parent = nullptr);
+    EditorCommands(ShowDocument& document, QObject* parent = nullptr);
     ~EditorCommands() override;
 
-    // A fresh context for one operation (it refers to the session's show,
+    // A fresh context for one operation (it refers to the document's show,
     // texts, settings and prompter).
     EditContext context();
 
@@ -60,7 +60,7 @@ signals:
 private:
     void push(const ShowSnapshot& before, const EditResult& result);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     QUndoStack* m_history;
     std::function<void(const QString&)> m_status;
     std::unique_ptr<ShowSnapshot> m_outsideBefore;

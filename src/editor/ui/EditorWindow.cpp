@@ -11,13 +11,13 @@
 #include "ShowGridView.h"
 #include "StepperGridModel.h"
 #include "TimeShiftDialog.h"
+#include "document/ShowDocument.h"
 #include "editor/ChannelEdits.h"
 #include "editor/CueEdits.h"
 #include "editor/CueInsert.h"
 #include "editor/CueSort.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
 #include "show/ConfigFile.h"
 
 #include <QCoreApplication>
@@ -42,10 +42,10 @@ constexpr int KeyInterval = 100;    // ms
 
 } // namespace
 
-EditorWindow::EditorWindow(AppSession& session, QWidget* parent)
-    : QWidget(parent), m_session(session) {
+EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
+    : QWidget(parent), m_document(document) {
     setObjectName(QStringLiteral("frmProjektfenster"));
-    ConfigFile::readEditorSettings(m_session.home.configPath(), m_session.settings);
+    ConfigFile::readEditorSettings(m_document.home.configPath(), m_document.settings);
     buildLayout();
     layoutGrids();
     relabel();
@@ -64,11 +64,11 @@ EditorWindow::EditorWindow(AppSession& session, QWidget* parent)
         m_keyTimer->stop();
     });
 
-    m_commands = new EditorCommands(session, this);
+    m_commands = new EditorCommands(document, this);
     m_commands->setStatusSink([this](const QString& text) { emit statusText(1, text); });
     connect(m_commands, &EditorCommands::resultReady, this, &EditorWindow::apply);
 
-    m_input = new CellInput(session, *m_cueGrid, *m_icGrid, *m_stepperGrid, this);
+    m_input = new CellInput(document, *m_cueGrid, *m_icGrid, *m_stepperGrid, this);
     m_input->setRecorder(
         [this](const std::function<EditResult()>& change) { m_commands->record(change); });
     m_input->setCommitter([this](CellInput::Box box, int row, int column, const QString& text) {
@@ -93,7 +93,7 @@ EditorWindow::~EditorWindow() {
 }
 
 void EditorWindow::buildLayout() {
-    Show& show = m_session.show;
+    Show& show = m_document.show;
     m_cueGrid = new ShowGridView(QStringLiteral("MSHFlexGrid_Time"));
     m_icGrid = new ShowGridView(QStringLiteral("MSHFlexGrid_Slave"));
     m_stepperGrid = new ShowGridView(QStringLiteral("MSHFlexGrid_Stepper"));
@@ -151,7 +151,7 @@ int EditorWindow::pixelsToTwips(int pixels) const {
 }
 
 void EditorWindow::layoutGrids() {
-    const Settings& settings = m_session.settings;
+    const Settings& settings = m_document.settings;
     m_cueGrid->verticalHeader()->setFixedWidth(twipsToPixels(MarkerWidth + NumberWidth));
     m_cueGrid->setColumnWidth(CueGridModel::TimeColumn, twipsToPixels(settings.timeColumnWidth));
     m_cueGrid->setColumnWidth(CueGridModel::DescriptionColumn,
@@ -168,13 +168,13 @@ void EditorWindow::layoutGrids() {
 }
 
 void EditorWindow::relabel() {
-    m_cueGrid->setCornerText(m_session.text(TextId::HeadingCue));
-    m_cueModel->setHeaders(m_session.text(TextId::HeadingTime),
-                           m_session.text(TextId::HeadingDescription));
-    m_icGrid->setCornerText(m_session.text(TextId::HeadingSlave));
-    m_icModel->setChannelWord(m_session.text(TextId::HeadingChannel));
-    m_stepperGrid->setCornerText(m_session.text(TextId::HeadingStepper));
-    m_stepperModel->setRowLabel(m_session.text(TextId::HeadingCue));
+    m_cueGrid->setCornerText(m_document.text(TextId::HeadingCue));
+    m_cueModel->setHeaders(m_document.text(TextId::HeadingTime),
+                           m_document.text(TextId::HeadingDescription));
+    m_icGrid->setCornerText(m_document.text(TextId::HeadingSlave));
+    m_icModel->setChannelWord(m_document.text(TextId::HeadingChannel));
+    m_stepperGrid->setCornerText(m_document.text(TextId::HeadingStepper));
+    m_stepperModel->setRowLabel(m_document.text(TextId::HeadingCue));
     cueCellEntered();
     channelCellEntered();
 }
@@ -183,7 +183,7 @@ void EditorWindow::cueCellEntered() {
     const QModelIndex current = m_cueGrid->currentIndex();
     m_cueModel->setMarkerRow(current.isValid() ? current.row() : -1);
     if (current.isValid())
-        emit statusText(3, m_session.text(TextId::HeadingCue) + QStringLiteral(": ") +
+        emit statusText(3, m_document.text(TextId::HeadingCue) + QStringLiteral(": ") +
                                QString::number(current.row() + 1));
 }
 
@@ -192,9 +192,9 @@ void EditorWindow::channelCellEntered() {
     m_icModel->setMarkerRow(current.isValid() ? current.row() : -1);
     if (!current.isValid())
         return;
-    emit statusText(4, m_session.text(TextId::HeadingSlave) + QStringLiteral(": ") +
+    emit statusText(4, m_document.text(TextId::HeadingSlave) + QStringLiteral(": ") +
                            QString::number(current.row() + 1));
-    emit statusText(5, m_session.text(TextId::HeadingChannel) + QStringLiteral(": ") +
+    emit statusText(5, m_document.text(TextId::HeadingChannel) + QStringLiteral(": ") +
                            QString::number(current.column() + 1));
 }
 
@@ -208,7 +208,7 @@ void EditorWindow::ignoreNextKey() {
 }
 
 void EditorWindow::showReplaced() {
-    m_keyMap->timeCodedShow = m_session.show.state.ShowMode == TimeCodedShow;
+    m_keyMap->timeCodedShow = m_document.show.state.ShowMode == TimeCodedShow;
     m_commands->clearHistory();
     refreshAll();
     cueCellEntered();
@@ -227,7 +227,7 @@ void EditorWindow::refreshAll() {
 }
 
 Settings EditorWindow::settingsWithLayout() const {
-    Settings settings = m_session.settings;
+    Settings settings = m_document.settings;
     const auto twips16 = [this](int pixels) {
         return static_cast<qint16>(std::clamp(pixelsToTwips(pixels), 1, 32767));
     };
@@ -249,8 +249,8 @@ int EditorWindow::currentCueRow() const {
 
 void EditorWindow::runPendingCommand() {
     m_commandTimer->stop();
-    const QString code = m_session.show.state.PendingCommand;
-    m_session.show.state.PendingCommand.clear();
+    const QString code = m_document.show.state.PendingCommand;
+    m_document.show.state.PendingCommand.clear();
     const CueSelection cues = GridSelections::cues(*m_cueGrid);
     const IcSelection channels = GridSelections::channels(*m_icGrid);
     const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
@@ -312,11 +312,11 @@ void EditorWindow::runPendingCommand() {
 }
 
 void EditorWindow::saveProject() {
-    if (m_session.show.state.ProjectPath.isEmpty())
+    if (m_document.show.state.ProjectPath.isEmpty())
         return;
     const BusyCursor busy;
-    emit statusText(1, m_session.text(TextId::StatusSaving));
-    m_session.saveProject();
+    emit statusText(1, m_document.text(TextId::StatusSaving));
+    m_document.saveProject();
     emit statusText(1, QString());
 }
 
@@ -327,7 +327,7 @@ void EditorWindow::sortCues(bool askFirst) {
         if (percent == shownPercent)
             return;
         shownPercent = percent;
-        emit statusText(1, CueSort::progressText(m_session.texts, done, total));
+        emit statusText(1, CueSort::progressText(m_document.texts, done, total));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     const int row = currentCueRow();
@@ -338,7 +338,7 @@ void EditorWindow::sortCues(bool askFirst) {
 
 void EditorWindow::openTimeShift() {
     const CueSelection cues = GridSelections::cues(*m_cueGrid);
-    TimeShiftDialog dialog(m_session, *m_commands, cues.currentRow, cues.otherRow, this);
+    TimeShiftDialog dialog(m_document, *m_commands, cues.currentRow, cues.otherRow, this);
     dialog.exec();
 }
 
@@ -346,7 +346,7 @@ void EditorWindow::openKeyDialog() {
     const QModelIndex current = m_icGrid->currentIndex();
     if (!current.isValid())
         return;
-    KeyDialog dialog(m_session, *m_commands, current.row() + 1, current.column() + 1, this);
+    KeyDialog dialog(m_document, *m_commands, current.row() + 1, current.column() + 1, this);
     dialog.exec();
     m_icModel->cellsChanged(current.row() + 1, current.column() + 1, current.row() + 1,
                             current.column() + 1);
@@ -465,7 +465,7 @@ void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QSt
     case Action::EnterCell:
         // Unlike the K key, a channel that is already a key opens its dialog
         // in every kind of show.
-        if (m_session.show.ics.cell(channels.currentSlave, channels.currentChannel)
+        if (m_document.show.ics.cell(channels.currentSlave, channels.currentChannel)
                 .startsWith(u'K'))
             openKeyDialog();
         else
@@ -492,7 +492,7 @@ void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QSt
         m_commands->run([&](EditContext& c) { return ChannelEdits(c).sb_IC_Delete(channels); });
         break;
     case Action::PutCue:
-        if (!m_session.show.state.InputActive)
+        if (!m_document.show.state.InputActive)
             m_commands->run(
                 [&](EditContext& c) { return ChannelEdits(c).sb_Eingabe_ICSelect(row, channels); });
         break;

@@ -9,7 +9,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class CellInput;
 class EditorCommands;
 struct EditResult;
@@ -27,7 +27,7 @@ class EditorWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit EditorWindow(AppSession& session, QWidget* parent = nullptr);
+    explicit EditorWindow(ShowDocument& document, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     // Grid headers in the current language.
@@ -81,7 +81,7 @@ private:
     int twipsToPixels(int twips) const;
     int pixelsToTwips(int pixels) const;
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     ShowGridView* m_cueGrid = nullptr;
     ShowGridView* m_icGrid = nullptr;
     ShowGridView* m_stepperGrid = nullptr;

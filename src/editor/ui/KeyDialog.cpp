@@ -2,8 +2,8 @@
 
 #include "EditorCommands.h"
 #include "Version.h"
+#include "document/ShowDocument.h"
 #include "editor/EditTextId.h"
-#include "shell/AppSession.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,20 +26,20 @@ int keyCodeOf(const QKeyEvent& event) {
 
 } // namespace
 
-KeyDialog::KeyDialog(AppSession& session, EditorCommands& commands, int slave, int channel,
+KeyDialog::KeyDialog(ShowDocument& document, EditorCommands& commands, int slave, int channel,
                      QWidget* parent)
-    : QDialog(parent), m_session(session), m_commands(commands), m_slave(slave), m_channel(channel),
-      m_edit(session.show.ics.cell(slave, channel)) {
+    : QDialog(parent), m_document(document), m_commands(commands), m_slave(slave),
+      m_channel(channel), m_edit(document.show.ics.cell(slave, channel)) {
     setObjectName(QStringLiteral("frmKeys"));
     setWindowTitle(QStringLiteral("%1 V%2.%3.%4 -> ")
                        .arg(QLatin1String(Version::ProductName))
                        .arg(Version::Major)
                        .arg(Version::Minor)
                        .arg(Version::Revision) +
-                   session.text(EditTextId::KeyDialogTitle));
-    auto* first = new QLabel(m_edit.firstLabel(session.texts, slave, channel));
+                   document.text(EditTextId::KeyDialogTitle));
+    auto* first = new QLabel(m_edit.firstLabel(document.texts, slave, channel));
     first->setObjectName(QStringLiteral("Label1"));
-    auto* second = new QLabel(m_edit.secondLabel(session.texts));
+    auto* second = new QLabel(m_edit.secondLabel(document.texts));
     second->setObjectName(QStringLiteral("Label2"));
     QFont big = second->font();
     big.setBold(true);
@@ -62,7 +62,7 @@ void KeyDialog::keyReleaseEvent(QKeyEvent* event) {
     KeyAssignmentEdit::Outcome outcome = KeyAssignmentEdit::Outcome::Ignored;
     m_commands.record([&] {
         EditResult result;
-        outcome = m_edit.keyReleased(code, m_session.show, m_slave, m_channel, &result);
+        outcome = m_edit.keyReleased(code, m_document.show, m_slave, m_channel, &result);
         return result;
     });
     if (outcome == KeyAssignmentEdit::Outcome::Assigned)

@@ -6,7 +6,7 @@
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class EditorCommands;
 
 // frmKeys: waits for one key stroke that turns the current channel into one
@@ -15,7 +15,7 @@ class KeyDialog : public QDialog {
     Q_OBJECT
 
 public:
-    KeyDialog(AppSession& session, EditorCommands& commands, int slave, int channel,
+    KeyDialog(ShowDocument& document, EditorCommands& commands, int slave, int channel,
               QWidget* parent = nullptr);
 
 protected:
@@ -23,7 +23,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    AppSession& m_session;
+    ShowDocument& m_document;
     EditorCommands& m_commands;
     int m_slave;
     int m_channel;

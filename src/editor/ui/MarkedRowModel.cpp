@@ -1,7 +1,7 @@
 #include "MarkedRowModel.h"
 
 #include "GridStyle.h"
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QBrush>
 

@@ -1,9 +1,9 @@
 #include "TimeShiftDialog.h"
 
 #include "EditorCommands.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
-#include "shell/WindowTitle.h"
+#include "document/ShowDocument.h"
+#include "ui/IconSet.h"
+#include "ui/WindowTitle.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -47,11 +47,11 @@ protected:
 
 } // namespace
 
-TimeShiftDialog::TimeShiftDialog(AppSession& session, EditorCommands& commands, int currentRow,
+TimeShiftDialog::TimeShiftDialog(ShowDocument& document, EditorCommands& commands, int currentRow,
                                  int otherRow, QWidget* parent)
     : QDialog(parent), m_commands(commands), m_currentRow(currentRow), m_otherRow(otherRow) {
     setObjectName(QStringLiteral("frm_Zeitverschiebung_ALL"));
-    setWindowTitle(session.text(CaptionText) + QStringLiteral(" - ") + WindowTitle::base());
+    setWindowTitle(document.text(CaptionText) + QStringLiteral(" - ") + WindowTitle::base());
 
     auto* offset = new QGridLayout;
     auto* focusFilter = new SelectAllOnFocus(this);
@@ -81,7 +81,7 @@ TimeShiftDialog::TimeShiftDialog(AppSession& session, EditorCommands& commands, 
     auto* rangeLayout = new QVBoxLayout(ranges);
     const int rangeTexts[3] = {AllCuesText, SelectedCuesText, SegmentText};
     for (int i = 0; i < 3; ++i) {
-        m_ranges[i] = new QRadioButton(session.text(rangeTexts[i]));
+        m_ranges[i] = new QRadioButton(document.text(rangeTexts[i]));
         m_ranges[i]->setObjectName(QStringLiteral("OptionTime_%1").arg(i));
         rangeLayout->addWidget(m_ranges[i]);
     }
@@ -104,10 +104,10 @@ TimeShiftDialog::TimeShiftDialog(AppSession& session, EditorCommands& commands, 
     m_operators[0]->setChecked(true);
 
     auto* buttons = new QDialogButtonBox;
-    auto* ok = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")), session.text(OkText));
+    auto* ok = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")), document.text(OkText));
     ok->setObjectName(QStringLiteral("OKButton"));
     auto* cancel =
-        new QPushButton(IconSet::icon(QStringLiteral("CANCEL")), session.text(CancelText));
+        new QPushButton(IconSet::icon(QStringLiteral("CANCEL")), document.text(CancelText));
     cancel->setObjectName(QStringLiteral("CancelButton"));
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);

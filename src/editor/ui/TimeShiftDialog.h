@@ -10,7 +10,7 @@ class QSpinBox;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class EditorCommands;
 
 // frm_Zeitverschiebung_ALL: adds an offset to, or subtracts it from, the
@@ -19,7 +19,7 @@ class TimeShiftDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TimeShiftDialog(AppSession& session, EditorCommands& commands, int currentRow, int otherRow,
+    TimeShiftDialog(ShowDocument& document, EditorCommands& commands, int currentRow, int otherRow,
                     QWidget* parent = nullptr);
 
     // The shift the dialog's controls describe now.

@@ -1,6 +1,7 @@
 #include "ImportDialog.h"
 
 #include "ImportPreviewModel.h"
+#include "document/ShowDocument.h"
 #include "import/ImportErrorText.h"
 #include "import/ImportTextId.h"
 #include "import/ImportTime.h"
@@ -8,9 +9,8 @@
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
-#include "shell/WindowTitle.h"
+#include "ui/IconSet.h"
+#include "ui/WindowTitle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,8 +50,8 @@ constexpr int TextFileFilter = 2;
 
 } // namespace
 
-ImportDialog::ImportDialog(AppSession& session, const SpreadsheetEngine& engine, QWidget* parent)
-    : QDialog(parent), m_session(session), m_import(engine) {
+ImportDialog::ImportDialog(ShowDocument& document, const SpreadsheetEngine& engine, QWidget* parent)
+    : QDialog(parent), m_document(document), m_import(engine) {
     setObjectName(QStringLiteral("frm_Import_project"));
     setWindowTitle(WindowTitle::base() + QStringLiteral(" - ") + text(ImportTextId::WindowTitle));
 
@@ -77,7 +77,7 @@ ImportDialog::ImportDialog(AppSession& session, const SpreadsheetEngine& engine,
 ImportDialog::~ImportDialog() = default;
 
 QString ImportDialog::text(int number) const {
-    return m_session.text(number);
+    return m_document.text(number);
 }
 
 QAction* ImportDialog::addButton(QWidget* bar, const char* key, const char* image, int tooltip) {
@@ -165,7 +165,7 @@ QWidget* ImportDialog::optionsFrame() {
 }
 
 QWidget* ImportDialog::previewGrid() {
-    m_model = new ImportPreviewModel(m_import.preview(), m_session.texts, this);
+    m_model = new ImportPreviewModel(m_import.preview(), m_document.texts, this);
     m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("MSHFlexGrid_Data"));
     m_grid->setModel(m_model);
@@ -191,9 +191,9 @@ QWidget* ImportDialog::previewGrid() {
 QString ImportDialog::startDirectory() const {
     if (!m_import.path().isEmpty())
         return QFileInfo(m_import.path()).absolutePath();
-    if (!m_session.settings.projectDirectory.isEmpty())
-        return m_session.settings.projectDirectory;
-    return m_session.home.projectsDirectory();
+    if (!m_document.settings.projectDirectory.isEmpty())
+        return m_document.settings.projectDirectory;
+    return m_document.home.projectsDirectory();
 }
 
 void ImportDialog::setStatus(const QString& status) {
@@ -201,13 +201,13 @@ void ImportDialog::setStatus(const QString& status) {
 }
 
 void ImportDialog::report(const ImportError& error) {
-    m_session.prompter.warn(ImportErrorText::description(error, m_session.texts),
-                            text(TextId::WarningTitle));
+    m_document.prompter.warn(ImportErrorText::description(error, m_document.texts),
+                             text(TextId::WarningTitle));
 }
 
 void ImportDialog::openFile() {
     const BusyCursor busy;
-    const std::optional<FileDialogs::OpenChoice> chosen = m_session.fileDialogs.openFileOfType(
+    const std::optional<FileDialogs::OpenChoice> chosen = m_document.fileDialogs.openFileOfType(
         startDirectory(), text(ImportTextId::WorkbookFilter) + text(ImportTextId::TextFileFilter));
     if (!chosen) {
         setStatus({});
@@ -274,12 +274,12 @@ void ImportDialog::importRows() {
     // One box for both: the rows read before an error keep their rounded times.
     QStringList messages;
     if (error)
-        messages.append(ImportErrorText::description(error, m_session.texts));
+        messages.append(ImportErrorText::description(error, m_document.texts));
     if (m_import.timesInWholeSeconds())
         messages.append(text(ImportTextId::NoteXlsWholeSeconds));
     if (!messages.isEmpty())
-        m_session.prompter.warn(messages.join(QStringLiteral("\r\n\r\n")),
-                                text(TextId::WarningTitle));
+        m_document.prompter.warn(messages.join(QStringLiteral("\r\n\r\n")),
+                                 text(TextId::WarningTitle));
 }
 
 void ImportDialog::deleteRow() {
@@ -311,12 +311,12 @@ void ImportDialog::writeCues() {
         const BusyCursor busy;
         setStatus(text(ImportTextId::StatusWriting));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        written = m_import.write(m_mergeTimes->isChecked(), m_session.show);
+        written = m_import.write(m_mergeTimes->isChecked(), m_document.show);
         emit showWritten();
         setStatus({});
     }
     if (written.cueLimitReached)
-        m_session.prompter.warn(text(ImportTextId::CueLimitReached), text(TextId::WarningTitle));
+        m_document.prompter.warn(text(ImportTextId::CueLimitReached), text(TextId::WarningTitle));
     accept();
 }
 

@@ -13,7 +13,7 @@ class QTableView;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class ImportPreviewModel;
 
 // frm_Import_project: a cue list from a workbook or a semicolon-separated
@@ -25,7 +25,8 @@ class ImportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ImportDialog(AppSession& session, const SpreadsheetEngine& engine, QWidget* parent = nullptr);
+    ImportDialog(ShowDocument& document, const SpreadsheetEngine& engine,
+                 QWidget* parent = nullptr);
     ~ImportDialog() override;
 
 signals:
@@ -58,7 +59,7 @@ private:
     void report(const ImportError& error);
     QString text(int number) const;
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     CueListImport m_import;
     ImportPreviewModel* m_model = nullptr;
     QTableView* m_grid = nullptr;

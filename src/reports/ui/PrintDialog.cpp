@@ -3,8 +3,8 @@
 #include "PrintIcons.h"
 #include "ReportPrinter.h"
 #include "ReportUiTextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "document/ShowDocument.h"
+#include "ui/IconSet.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -64,18 +64,18 @@ bool positive(const QLineEdit* edit) {
 
 } // namespace
 
-PrintDialog::PrintDialog(AppSession& session, ReportPrinter& printer, int currentPage,
+PrintDialog::PrintDialog(ShowDocument& document, ReportPrinter& printer, int currentPage,
                          QWidget* parent)
-    : QDialog(parent), m_session(session), m_printer(printer) {
+    : QDialog(parent), m_document(document), m_printer(printer) {
     setObjectName(QStringLiteral("Daten_drucken"));
-    setWindowTitle(session.text(ReportUiTextId::PrintCaption));
+    setWindowTitle(document.text(ReportUiTextId::PrintCaption));
     setWindowIcon(IconSet::icon(QStringLiteral("Printing")));
 
-    m_print = namedButton(QStringLiteral("Drucke"), session.text(ReportUiTextId::PrintButton));
+    m_print = namedButton(QStringLiteral("Drucke"), document.text(ReportUiTextId::PrintButton));
     m_print->setIcon(IconSet::icon(QStringLiteral("Printing")));
     m_print->setDefault(true);
     QPushButton* cancel =
-        namedButton(QStringLiteral("Druck_abbrechen"), session.text(ReportUiTextId::CancelButton));
+        namedButton(QStringLiteral("Druck_abbrechen"), document.text(ReportUiTextId::CancelButton));
     cancel->setIcon(IconSet::icon(QStringLiteral("CANCEL")));
     connect(m_print, &QPushButton::clicked, this, &PrintDialog::Drucke);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -105,14 +105,14 @@ PrintDialog::PrintDialog(AppSession& session, ReportPrinter& printer, int curren
 }
 
 QWidget* PrintDialog::printerFrame() {
-    auto* frame = new QGroupBox(m_session.text(ReportUiTextId::PrinterFrame));
+    auto* frame = new QGroupBox(m_document.text(ReportUiTextId::PrinterFrame));
     frame->setObjectName(QStringLiteral("FramePrinter"));
     m_printers = new QComboBox;
     m_printers->setObjectName(QStringLiteral("ImageCombo1"));
     m_printers->setIconSize(QSize(24, 24));
     m_printers->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     QPushButton* setup =
-        namedButton(QStringLiteral("CommandDrucker"), m_session.text(ReportUiTextId::SetupButton));
+        namedButton(QStringLiteral("CommandDrucker"), m_document.text(ReportUiTextId::SetupButton));
     connect(setup, &QPushButton::clicked, this, &PrintDialog::printerSetup);
     m_port = namedLabel(QStringLiteral("LabelOrt"));
     m_driver = namedLabel(QStringLiteral("LabelTreiber"));
@@ -120,16 +120,16 @@ QWidget* PrintDialog::printerFrame() {
     auto* grid = new QGridLayout(frame);
     grid->addWidget(m_printers, 0, 0, 1, 2);
     grid->addWidget(setup, 0, 2);
-    grid->addWidget(new QLabel(m_session.text(ReportUiTextId::PortLabel)), 1, 0);
+    grid->addWidget(new QLabel(m_document.text(ReportUiTextId::PortLabel)), 1, 0);
     grid->addWidget(m_port, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(m_session.text(ReportUiTextId::DriverLabel)), 2, 0);
+    grid->addWidget(new QLabel(m_document.text(ReportUiTextId::DriverLabel)), 2, 0);
     grid->addWidget(m_driver, 2, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     return frame;
 }
 
 QWidget* PrintDialog::orientationFrame() {
-    auto* frame = new QGroupBox(m_session.text(ReportUiTextId::OrientationFrame));
+    auto* frame = new QGroupBox(m_document.text(ReportUiTextId::OrientationFrame));
     frame->setObjectName(QStringLiteral("FrameOrientation"));
     m_portrait = namedLabel(QStringLiteral("Image1"));
     m_portrait->setPixmap(PrintIcons::orientation(true, OrientationPicture));
@@ -152,19 +152,19 @@ QWidget* PrintDialog::copiesFrame() {
     connect(m_copies, &QLineEdit::textChanged, this, &PrintDialog::updatePrintButton);
     auto* layout = new QFormLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addRow(m_session.text(ReportUiTextId::CopiesLabel), m_copies);
+    layout->addRow(m_document.text(ReportUiTextId::CopiesLabel), m_copies);
     return frame;
 }
 
 QWidget* PrintDialog::rangeFrame(int currentPage) {
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("FrameRange"));
-    m_all = new QRadioButton(m_session.text(ReportUiTextId::AllPagesOption));
+    m_all = new QRadioButton(m_document.text(ReportUiTextId::AllPagesOption));
     m_all->setObjectName(QStringLiteral("OptionSide0"));
     m_all->setChecked(true);
-    m_current = new QRadioButton(m_session.text(ReportUiTextId::CurrentPageOption));
+    m_current = new QRadioButton(m_document.text(ReportUiTextId::CurrentPageOption));
     m_current->setObjectName(QStringLiteral("OptionSide1"));
-    m_page = new QRadioButton(m_session.text(ReportUiTextId::PageOption));
+    m_page = new QRadioButton(m_document.text(ReportUiTextId::PageOption));
     m_page->setObjectName(QStringLiteral("OptionSide2"));
     m_pageNumber = new QLineEdit(QString::number(currentPage));
     m_pageNumber->setObjectName(QStringLiteral("Text_Seite"));
@@ -194,7 +194,7 @@ void PrintDialog::FillPrinterList() {
                                 Qt::UserRole + 1);
     }
     // The PDF file needs no printer, so there is always somewhere to print.
-    m_printers->addItem(PrintIcons::pdfFile(), m_session.text(ReportUiTextId::PdfTarget),
+    m_printers->addItem(PrintIcons::pdfFile(), m_document.text(ReportUiTextId::PdfTarget),
                         QString());
     m_printers->setItemData(m_printers->count() - 1, QStringList{QString(), QString()},
                             Qt::UserRole + 1);
@@ -243,7 +243,7 @@ QString PrintDialog::rangeTag() const {
 }
 
 void PrintDialog::Drucke() {
-    m_session.show.state.PendingCommand = QStringLiteral("REPORT_PRINTING_START");
+    m_document.show.state.PendingCommand = QStringLiteral("REPORT_PRINTING_START");
     accept();
 }
 

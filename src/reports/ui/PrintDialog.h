@@ -10,7 +10,7 @@ class QRadioButton;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class ReportPrinter;
 
 // Daten_drucken: where the report goes (an installed printer or a PDF
@@ -21,7 +21,7 @@ class PrintDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PrintDialog(AppSession& session, ReportPrinter& printer, int currentPage,
+    PrintDialog(ShowDocument& document, ReportPrinter& printer, int currentPage,
                 QWidget* parent = nullptr);
 
     // Exemplare: the copies field as typed.
@@ -41,7 +41,7 @@ private:
     void updatePrintButton();
     void Drucke();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     ReportPrinter& m_printer;
     QComboBox* m_printers = nullptr;
     QLabel* m_port = nullptr;

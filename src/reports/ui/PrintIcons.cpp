@@ -1,6 +1,6 @@
 #include "PrintIcons.h"
 
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QFont>
 #include <QImage>

@@ -4,6 +4,7 @@
 #include "ReportPreview.h"
 #include "ReportPrinter.h"
 #include "ReportUiTextId.h"
+#include "document/ShowDocument.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
@@ -14,7 +15,6 @@
 #include "reports/render/ReportPdf.h"
 #include "reports/render/ReportRenderer.h"
 #include "reports/xlsx/ReportExporter.h"
-#include "shell/AppSession.h"
 #include "shell/MainWindow.h"
 
 #include <QCloseEvent>
@@ -48,9 +48,9 @@ constexpr const char* PagingButtons[] = {"SEITESTART", "SEITEVOR", "SEITEWEITER"
 
 } // namespace
 
-ReportWindow::ReportWindow(AppSession& session, MainWindow& window,
+ReportWindow::ReportWindow(ShowDocument& document, MainWindow& window,
                            std::shared_ptr<ReportPrinter> printer)
-    : QWidget(&window), m_session(session), m_window(window), m_printer(std::move(printer)) {
+    : QWidget(&window), m_document(document), m_window(window), m_printer(std::move(printer)) {
     setObjectName(QStringLiteral("frm_Reports"));
     m_preview = new ReportPreview;
     // The sheet lies on the desk with a margin all round.
@@ -74,7 +74,7 @@ ReportWindow::ReportWindow(AppSession& session, MainWindow& window,
 
     m_window.showReport(this);
     m_busy = true;
-    const ReportBuilder builder(m_session.show, m_session.texts, m_measurer, m_printer->paper());
+    const ReportBuilder builder(m_document.show, m_document.texts, m_measurer, m_printer->paper());
     m_report = builder.windowLoad();
     m_currentPage = 1;
     m_labelLayout = LabelLayout::sb_Label_Layout_Read();
@@ -88,18 +88,18 @@ ReportWindow::~ReportWindow() {
     // Gone with the main window rather than closed: nothing is left to restore
     // but the record that a report is open.
     if (!m_unloaded)
-        m_session.ReportKind = NoReport;
+        m_document.ReportKind = NoReport;
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event) {
     // Every way out goes through the one that restores the main window.
     event->ignore();
     if (!m_unloaded)
-        m_session.show.state.PendingCommand = QStringLiteral("REPORT_CLOSE");
+        m_document.show.state.PendingCommand = QStringLiteral("REPORT_CLOSE");
 }
 
 void ReportWindow::runPendingCommand() {
-    QString& pending = m_session.show.state.PendingCommand;
+    QString& pending = m_document.show.state.PendingCommand;
     if (m_busy || !pending.startsWith(ReportPrefix))
         return;
     const QString code = pending;
@@ -134,17 +134,17 @@ void ReportWindow::handle(const QString& code) {
 }
 
 ReportRenderer ReportWindow::renderer() const {
-    ReportRenderer renderer(m_report, m_session.texts, QDate::currentDate());
+    ReportRenderer renderer(m_report, m_document.texts, QDate::currentDate());
     renderer.setSubtitle(m_subtitle);
     renderer.setLabelLayout(m_labelLayout);
     return renderer;
 }
 
 void ReportWindow::sb_Make_DatenPool() {
-    m_window.setStatusPanel(1, m_session.text(ReportTextId::PreparingData));
-    m_report.Kind = qint16(m_session.ReportKind);
+    m_window.setStatusPanel(1, m_document.text(ReportTextId::PreparingData));
+    m_report.Kind = qint16(m_document.ReportKind);
     markReportEntries(true);
-    ReportBuilder builder(m_session.show, m_session.texts, m_measurer, m_printer->paper());
+    ReportBuilder builder(m_document.show, m_document.texts, m_measurer, m_printer->paper());
     builder.setProgress([this](int cueRow, const QString& status) {
         if (!status.isEmpty())
             m_window.setStatusPanel(1, status);
@@ -200,7 +200,7 @@ void ReportWindow::reportChange() {
 }
 
 void ReportWindow::openPrintDialog() {
-    PrintDialog dialog(m_session, *m_printer, m_currentPage, this);
+    PrintDialog dialog(m_document, *m_printer, m_currentPage, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_copiesText = dialog.copiesText();
@@ -225,17 +225,17 @@ void ReportWindow::startPrinting() {
             m_report.Geometry, m_report.IsPortrait, m_report.ReportTitle);
     }
     if (!printed)
-        m_session.prompter.warn(m_session.text(ReportUiTextId::PrinterRefused),
-                                m_session.text(ReportUiTextId::WarningTitle));
+        m_document.prompter.warn(m_document.text(ReportUiTextId::PrinterRefused),
+                                 m_document.text(ReportUiTextId::WarningTitle));
 }
 
 QString ReportWindow::dialogDirectory() const {
-    const QString& project = m_session.show.state.ProjectPath;
+    const QString& project = m_document.show.state.ProjectPath;
     if (!project.isEmpty())
         return QFileInfo(project).absolutePath();
-    if (!m_session.settings.projectDirectory.isEmpty())
-        return m_session.settings.projectDirectory;
-    return m_session.home.projectsDirectory();
+    if (!m_document.settings.projectDirectory.isEmpty())
+        return m_document.settings.projectDirectory;
+    return m_document.home.projectsDirectory();
 }
 
 void ReportWindow::printToPdf(const PrintChoice& choice) {
@@ -243,8 +243,8 @@ void ReportWindow::printToPdf(const PrintChoice& choice) {
         m_lastPdfFile.isEmpty()
             ? QDir(dialogDirectory()).filePath(m_report.ReportTitle + QStringLiteral(".pdf"))
             : m_lastPdfFile;
-    const std::optional<QString> chosen = m_session.fileDialogs.saveFile(
-        dialogDirectory(), proposed, m_session.text(ReportUiTextId::PdfFilter),
+    const std::optional<QString> chosen = m_document.fileDialogs.saveFile(
+        dialogDirectory(), proposed, m_document.text(ReportUiTextId::PdfFilter),
         QStringLiteral("pdf"));
     if (!chosen)
         return;
@@ -253,21 +253,21 @@ void ReportWindow::printToPdf(const PrintChoice& choice) {
     FileError error;
     {
         const BusyCursor busy;
-        error = ReportPdf::save(m_report, m_session.texts, QDate::currentDate(), path, choice,
+        error = ReportPdf::save(m_report, m_document.texts, QDate::currentDate(), path, choice,
                                 m_currentPage);
     }
     if (error)
-        m_session.ShowErrorMessage(error);
+        m_document.ShowErrorMessage(error);
 }
 
 void ReportWindow::sb_Export_Report() {
-    const bool workbooks = m_session.SpreadsheetAvailable;
+    const bool workbooks = m_document.SpreadsheetAvailable;
     const QString filter =
-        (workbooks ? m_session.text(ReportUiTextId::WorkbookFilter) : QString()) +
-        m_session.text(ReportUiTextId::TextFileFilter);
+        (workbooks ? m_document.text(ReportUiTextId::WorkbookFilter) : QString()) +
+        m_document.text(ReportUiTextId::TextFileFilter);
     // No suffix: the ending the user types chooses what is written.
     const std::optional<QString> chosen =
-        m_session.fileDialogs.saveFile(dialogDirectory(), m_lastExportFile, filter, QString());
+        m_document.fileDialogs.saveFile(dialogDirectory(), m_lastExportFile, filter, QString());
     if (!chosen)
         return;
     m_lastExportFile = *chosen;
@@ -277,26 +277,26 @@ void ReportWindow::sb_Export_Report() {
     if (kind == ExportFileKind::None) {
         // A name of no offered type would write nothing; say so rather than
         // let the user look for a file that is not there.
-        m_session.prompter.warn(m_session.text(ReportUiTextId::ExportRefused),
-                                m_session.text(ReportUiTextId::WarningTitle));
+        m_document.prompter.warn(m_document.text(ReportUiTextId::ExportRefused),
+                                 m_document.text(ReportUiTextId::WarningTitle));
         return;
     }
     ReportExporter::Outcome outcome;
     {
         const BusyCursor busy;
-        m_window.setStatusPanel(1, m_session.text(ReportUiTextId::ExportingStatus));
+        m_window.setStatusPanel(1, m_document.text(ReportUiTextId::ExportingStatus));
         outcome = ReportExporter::sb_Export_Report(m_report, *chosen);
         m_window.setStatusPanel(1, QString());
     }
     if (outcome.error)
-        m_session.ShowErrorMessage(outcome.error);
+        m_document.ShowErrorMessage(outcome.error);
 }
 
 void ReportWindow::unload() {
     m_unloaded = true;
     m_timer->stop();
-    m_session.show.state.PendingCommand.clear();
-    m_session.ReportKind = NoReport;
+    m_document.show.state.PendingCommand.clear();
+    m_document.ReportKind = NoReport;
     markReportEntries(false);
     m_window.showReport(nullptr);
     deleteLater();

@@ -11,7 +11,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class MainWindow;
 class ReportPreview;
 class ReportPrinter;
@@ -33,8 +33,9 @@ public:
     // How often the window looks for a command, in milliseconds.
     static constexpr int PollInterval = 20;
 
-    // Opens the report of session.ReportKind in the window.
-    ReportWindow(AppSession& session, MainWindow& window, std::shared_ptr<ReportPrinter> printer);
+    // Opens the report of document.ReportKind in the window.
+    ReportWindow(ShowDocument& document, MainWindow& window,
+                 std::shared_ptr<ReportPrinter> printer);
     ~ReportWindow() override;
 
     const Report& report() const { return m_report; }
@@ -60,7 +61,7 @@ private:
     ReportRenderer renderer() const;
     QString dialogDirectory() const;
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     MainWindow& m_window;
     std::shared_ptr<ReportPrinter> m_printer;
     FontMeasurer m_measurer;

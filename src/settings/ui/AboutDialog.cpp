@@ -2,10 +2,10 @@
 
 #include "SettingsTextId.h"
 #include "Version.h"
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -50,12 +50,12 @@ QLabel* label(const QString& name, const QString& text) {
 
 } // namespace
 
-AboutDialog::AboutDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_picture(new QLabel), m_timer(new QTimer(this)),
+AboutDialog::AboutDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document), m_picture(new QLabel), m_timer(new QTimer(this)),
       m_frames(bloomFrames()) {
     const QString title = QLatin1String(Version::ProductName);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(session.text(SettingsTextId::AboutCaption) + u' ' + title);
+    setWindowTitle(document.text(SettingsTextId::AboutCaption) + u' ' + title);
     m_picture->setObjectName(QStringLiteral("picIcon"));
     m_picture->setFixedSize(PictureSize, PictureSize);
     m_picture->setPixmap(m_frames.first());
@@ -63,13 +63,14 @@ AboutDialog::AboutDialog(AppSession& session, QWidget* parent)
     m_timer->setInterval(FrameInterval);
     connect(m_timer, &QTimer::timeout, this, &AboutDialog::nextFrame);
 
-    QLabel* heading = label(QStringLiteral("lblTitle"),
-                            title + QStringLiteral(" - ") + session.text(SettingsTextId::Subtitle));
+    QLabel* heading =
+        label(QStringLiteral("lblTitle"),
+              title + QStringLiteral(" - ") + document.text(SettingsTextId::Subtitle));
     QFont big = heading->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     heading->setFont(big);
-    auto* sysInfo = new QPushButton(session.text(SettingsTextId::SystemInfoButton));
+    auto* sysInfo = new QPushButton(document.text(SettingsTextId::SystemInfoButton));
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     auto* ok = new QPushButton(IconSet::icon(QStringLiteral("OK")), QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -86,12 +87,12 @@ AboutDialog::AboutDialog(AppSession& session, QWidget* parent)
                                                               .arg(Version::Revision)),
                       1, 1);
     layout->addWidget(
-        label(QStringLiteral("lblDescription"), session.text(SettingsTextId::AboutDescription)), 2,
+        label(QStringLiteral("lblDescription"), document.text(SettingsTextId::AboutDescription)), 2,
         1);
-    layout->addWidget(label(QStringLiteral("Label1"), session.text(SettingsTextId::AboutWarning)),
+    layout->addWidget(label(QStringLiteral("Label1"), document.text(SettingsTextId::AboutWarning)),
                       3, 1);
     layout->addWidget(
-        label(QStringLiteral("lblDisclaimer"), session.text(SettingsTextId::AboutDisclaimer)), 4,
+        label(QStringLiteral("lblDisclaimer"), document.text(SettingsTextId::AboutDisclaimer)), 4,
         1);
     layout->addWidget(label(QStringLiteral("lblProgrammer"), QString()), 5, 1);
     layout->addWidget(label(QStringLiteral("lblNumber"), QString()), 6, 1);
@@ -116,8 +117,8 @@ void AboutDialog::StartSysInfo() {
         if (!program.isEmpty() && QProcess::startDetached(program, {}))
             return;
     }
-    m_session.prompter.warn(QStringLiteral("Systeminformationen sind momentan nicht verfügbar"),
-                            windowTitle());
+    m_document.prompter.warn(QStringLiteral("Systeminformationen sind momentan nicht verfügbar"),
+                             windowTitle());
 }
 
 } // namespace zyn

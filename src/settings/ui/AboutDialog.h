@@ -9,7 +9,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 
 // frmAbout: the program's name and version, with a small animation and a
 // button that starts the system's information tool where there is one.
@@ -19,7 +19,7 @@ class AboutDialog : public QDialog {
 public:
     static constexpr int FrameCount = 24;
 
-    AboutDialog(AppSession& session, QWidget* parent = nullptr);
+    AboutDialog(ShowDocument& document, QWidget* parent = nullptr);
 
     // Timer1: the next picture of the animation, 1 to 24 and round again.
     void nextFrame();
@@ -30,7 +30,7 @@ public:
     void StartSysInfo();
 
 private:
-    AppSession& m_session;
+    ShowDocument& m_document;
     QLabel* m_picture;
     QTimer* m_timer;
     QList<QPixmap> m_frames;

@@ -1,15 +1,15 @@
 #include "LanguageDialog.h"
 
 #include "SettingsTextId.h"
+#include "document/ShowDocument.h"
 #include "editor/ui/EditorWindow.h"
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/LanguageFile.h"
 #include "settings/LanguageLoader.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
 #include "shell/MainWindow.h"
+#include "ui/IconSet.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,36 +21,36 @@
 
 namespace zyn {
 
-QIcon LanguageDialog::languageIcon(const AppSession& session, const QString& language) {
+QIcon LanguageDialog::languageIcon(const ShowDocument& document, const QString& language) {
     const QString path =
-        QDir(session.home.languageDirectory())
+        QDir(document.home.languageDirectory())
             .filePath(QStringLiteral("Icons/") + language + QStringLiteral(".ico"));
     return QFileInfo(path).isFile() ? QIcon(path) : QIcon();
 }
 
-LanguageDialog::LanguageDialog(AppSession& session, MainWindow& window)
-    : QDialog(&window), m_session(session), m_window(window), m_languages(new QComboBox(this)) {
+LanguageDialog::LanguageDialog(ShowDocument& document, MainWindow& window)
+    : QDialog(&window), m_document(document), m_window(window), m_languages(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmLanguage"));
-    setWindowTitle(session.text(SettingsTextId::LanguageCaption));
+    setWindowTitle(document.text(SettingsTextId::LanguageCaption));
     auto* explanation =
-        new QLabel(session.text(SettingsTextId::LanguageExplanation) + QStringLiteral("\n\n") +
-                   session.text(SettingsTextId::LanguageExplanationMore));
+        new QLabel(document.text(SettingsTextId::LanguageExplanation) + QStringLiteral("\n\n") +
+                   document.text(SettingsTextId::LanguageExplanationMore));
     explanation->setObjectName(QStringLiteral("Label1"));
     explanation->setWordWrap(true);
     m_languages->setObjectName(QStringLiteral("ImageCombo1"));
     m_languages->setIconSize(QSize(16, 16));
-    for (const QString& file : LanguageLoader::DirReadFiles(session.home.languageDirectory())) {
+    for (const QString& file : LanguageLoader::DirReadFiles(document.home.languageDirectory())) {
         const QString name = file.chopped(LanguageFile::Extension.size());
-        m_languages->addItem(languageIcon(session, name), name);
+        m_languages->addItem(languageIcon(document, name), name);
     }
-    m_languages->setCurrentIndex(m_languages->findText(session.settings.languageName));
+    m_languages->setCurrentIndex(m_languages->findText(document.settings.languageName));
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok =
-        buttons->addButton(session.text(SettingsTextId::OkButton), QDialogButtonBox::AcceptRole);
+        buttons->addButton(document.text(SettingsTextId::OkButton), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setIcon(IconSet::icon(QStringLiteral("OK")));
-    QPushButton* cancel = buttons->addButton(session.text(SettingsTextId::CancelButton),
+    QPushButton* cancel = buttons->addButton(document.text(SettingsTextId::CancelButton),
                                              QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setIcon(IconSet::icon(QStringLiteral("CANCEL")));
@@ -70,14 +70,14 @@ void LanguageDialog::apply() {
         return reject();
     {
         const BusyCursor busy;
-        const StopLabels oldLabels = m_session.texts.stopLabels();
-        const bool found = m_session.loadLanguage(chosen);
+        const StopLabels oldLabels = m_document.texts.stopLabels();
+        const bool found = m_document.loadLanguage(chosen);
         m_window.relabel();
-        m_session.show.cues.relabelStops(oldLabels, m_session.texts.stopLabels());
+        m_document.show.cues.relabelStops(oldLabels, m_document.texts.stopLabels());
         m_window.editor().languageChanged();
         if (!found)
-            m_session.prompter.warn(m_session.text(TextId::LanguageMissing),
-                                    m_session.text(TextId::WarningTitle));
+            m_document.prompter.warn(m_document.text(TextId::LanguageMissing),
+                                     m_document.text(TextId::WarningTitle));
     }
     accept();
 }

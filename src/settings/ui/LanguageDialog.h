@@ -6,7 +6,7 @@ class QComboBox;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class MainWindow;
 
 // frmLanguage: picks the language of every text. OK loads it, re-labels the
@@ -16,15 +16,15 @@ class LanguageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LanguageDialog(AppSession& session, MainWindow& window);
+    LanguageDialog(ShowDocument& document, MainWindow& window);
 
     // The language folder's icon for a language, null when it has none.
-    static QIcon languageIcon(const AppSession& session, const QString& language);
+    static QIcon languageIcon(const ShowDocument& document, const QString& language);
 
 private:
     void apply();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     MainWindow& m_window;
     QComboBox* m_languages;
 };

@@ -2,13 +2,13 @@
 
 #include "PathDialog.h"
 #include "SettingsTextId.h"
+#include "document/ShowDocument.h"
 #include "platform/Prompter.h"
 #include "settings/CheckSettings.h"
 #include "settings/TextId.h"
-#include "shell/AppSession.h"
-#include "shell/ColourValue.h"
-#include "shell/IconSet.h"
 #include "show/Settings.h"
+#include "ui/ColourValue.h"
+#include "ui/IconSet.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -36,10 +36,10 @@ QPushButton* makeButton(const QString& name, const QString& caption, const QStri
 
 } // namespace
 
-OptionsDialog::OptionsDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+OptionsDialog::OptionsDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(session.text(SettingsTextId::OptionsCaption));
+    setWindowTitle(document.text(SettingsTextId::OptionsCaption));
     m_chooseColour = [this](const QColor& start) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(start, this);
         return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
@@ -48,16 +48,16 @@ OptionsDialog::OptionsDialog(AppSession& session, QWidget* parent)
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(pathsPage(), IconSet::icon(QStringLiteral("OPEN")),
-                   u' ' + session.text(SettingsTextId::PathsPage));
-    m_tabs->addTab(colourPage(), u' ' + session.text(SettingsTextId::ColourPage));
-    m_tabs->addTab(questionsPage(), u' ' + session.text(SettingsTextId::QuestionsPage));
-    m_tabs->addTab(checkPage(), u' ' + session.text(SettingsTextId::CheckPage));
+                   u' ' + document.text(SettingsTextId::PathsPage));
+    m_tabs->addTab(colourPage(), u' ' + document.text(SettingsTextId::ColourPage));
+    m_tabs->addTab(questionsPage(), u' ' + document.text(SettingsTextId::QuestionsPage));
+    m_tabs->addTab(checkPage(), u' ' + document.text(SettingsTextId::CheckPage));
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = makeButton(QStringLiteral("cmdOK"), session.text(SettingsTextId::OkButton),
+    QPushButton* ok = makeButton(QStringLiteral("cmdOK"), document.text(SettingsTextId::OkButton),
                                  QStringLiteral("COMMOK"));
     QPushButton* cancel =
-        makeButton(QStringLiteral("cmdCancel"), session.text(SettingsTextId::CancelButton),
+        makeButton(QStringLiteral("cmdCancel"), document.text(SettingsTextId::CancelButton),
                    QStringLiteral("CANCEL"));
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
@@ -80,17 +80,17 @@ QWidget* OptionsDialog::pathsPage() {
     m_paths->setRootIsDecorated(false);
     auto* entry = new QTreeWidgetItem(m_paths);
     entry->setIcon(0, IconSet::icon(QStringLiteral("OPEN")));
-    entry->setText(0, m_session.text(SettingsTextId::ProjectDirectoryEntry));
-    if (m_session.settings.projectDirectory != u"\\")
-        entry->setText(1, m_session.settings.projectDirectory);
+    entry->setText(0, m_document.text(SettingsTextId::ProjectDirectoryEntry));
+    if (m_document.settings.projectDirectory != u"\\")
+        entry->setText(1, m_document.settings.projectDirectory);
     m_paths->setCurrentItem(entry);
     m_paths->resizeColumnToContents(0);
 
     QPushButton* choose =
-        makeButton(QStringLiteral("PlotPath"), m_session.text(SettingsTextId::EditButton),
+        makeButton(QStringLiteral("PlotPath"), m_document.text(SettingsTextId::EditButton),
                    QStringLiteral("EDIT"));
     QPushButton* remove =
-        makeButton(QStringLiteral("CommandDelete"), m_session.text(SettingsTextId::DeleteButton),
+        makeButton(QStringLiteral("CommandDelete"), m_document.text(SettingsTextId::DeleteButton),
                    QStringLiteral("IC_DELETE"));
     connect(choose, &QPushButton::clicked, this, &OptionsDialog::showPathChooser);
     connect(m_paths, &QTreeWidget::itemDoubleClicked, this, &OptionsDialog::showPathChooser);
@@ -111,10 +111,10 @@ QWidget* OptionsDialog::pathsPage() {
 
 QWidget* OptionsDialog::colourPage() {
     auto* page = new QWidget;
-    auto* text = new QLabel(m_session.text(SettingsTextId::ColourText));
+    auto* text = new QLabel(m_document.text(SettingsTextId::ColourText));
     text->setObjectName(QStringLiteral("Label_Colortxt"));
     text->setWordWrap(true);
-    auto* fields = new QLabel(m_session.text(SettingsTextId::InputFieldsText));
+    auto* fields = new QLabel(m_document.text(SettingsTextId::InputFieldsText));
     fields->setObjectName(QStringLiteral("Label_InputFields"));
     m_colourBox = new QToolButton;
     m_colourBox->setObjectName(QStringLiteral("Picture_Color"));
@@ -125,15 +125,15 @@ QWidget* OptionsDialog::colourPage() {
     colours->setObjectName(QStringLiteral("Toolbar_Farben"));
     QAction* restore = colours->addAction(IconSet::icon(QStringLiteral("RESTORE")), QString());
     restore->setObjectName(QStringLiteral("RESTORE"));
-    restore->setToolTip(m_session.text(SettingsTextId::RestoreColourTip));
+    restore->setToolTip(m_document.text(SettingsTextId::RestoreColourTip));
     QAction* original = colours->addAction(IconSet::icon(QStringLiteral("CUE_COPY")), QString());
     original->setObjectName(QStringLiteral("ORIGINAL"));
-    original->setToolTip(m_session.text(SettingsTextId::OriginalColourTip));
+    original->setToolTip(m_document.text(SettingsTextId::OriginalColourTip));
     connect(restore, &QAction::triggered, this,
-            [this] { showColour(m_session.settings.inputBackColour); });
+            [this] { showColour(m_document.settings.inputBackColour); });
     connect(original, &QAction::triggered, this,
             [this] { showColour(Settings::WindowBackgroundColour); });
-    showColour(m_session.settings.inputBackColour);
+    showColour(m_document.settings.inputBackColour);
 
     auto* row = new QHBoxLayout;
     row->addWidget(fields);
@@ -150,12 +150,12 @@ QWidget* OptionsDialog::colourPage() {
 QWidget* OptionsDialog::questionsPage() {
     auto* page = new QWidget;
     const auto check = [this](const char* name, int text, bool on) {
-        auto* box = new QCheckBox(m_session.text(text));
+        auto* box = new QCheckBox(m_document.text(text));
         box->setObjectName(QLatin1String(name));
         box->setChecked(on);
         return box;
     };
-    const Settings& settings = m_session.settings;
+    const Settings& settings = m_document.settings;
     m_askInput = check("CheckInput", SettingsTextId::InputQuestionCheck, settings.askBeforeInput);
     m_askDelete =
         check("CheckDelete", SettingsTextId::DeleteQuestionCheck, settings.askBeforeDelete);
@@ -171,9 +171,10 @@ QWidget* OptionsDialog::questionsPage() {
 QWidget* OptionsDialog::checkPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Frame_Check"));
-    auto* label = new QLabel(m_session.text(SettingsTextId::ModuleGapLabel));
+    auto* label = new QLabel(m_document.text(SettingsTextId::ModuleGapLabel));
     label->setWordWrap(true);
-    m_savedModuleGap = CheckSettings::read(m_session.home.checkSettingsPath()).settings.moduleGapMs;
+    m_savedModuleGap =
+        CheckSettings::read(m_document.home.checkSettingsPath()).settings.moduleGapMs;
     m_moduleGap = new QLineEdit(QString::number(m_savedModuleGap));
     m_moduleGap->setObjectName(QStringLiteral("txtModuleGap"));
     m_moduleGap->setValidator(new QIntValidator(0, CheckSettings::MaxModuleGapMs, m_moduleGap));
@@ -191,8 +192,8 @@ std::optional<int> OptionsDialog::moduleGap() {
     const int value = m_moduleGap->text().trimmed().toInt(&ok);
     if (ok && value >= 0 && value <= CheckSettings::MaxModuleGapMs)
         return value;
-    m_session.prompter.warn(m_session.text(SettingsTextId::ModuleGapRefused),
-                            m_session.text(TextId::WarningTitle));
+    m_document.prompter.warn(m_document.text(SettingsTextId::ModuleGapRefused),
+                             m_document.text(TextId::WarningTitle));
     m_tabs->setCurrentWidget(m_moduleGap->parentWidget());
     m_moduleGap->setFocus();
     m_moduleGap->selectAll();
@@ -214,7 +215,7 @@ void OptionsDialog::showPathChooser() {
     QTreeWidgetItem* entry = m_paths->currentItem();
     if (!entry)
         return;
-    PathDialog chooser(m_session, entry->text(0), entry->text(1), this);
+    PathDialog chooser(m_document, entry->text(0), entry->text(1), this);
     if (chooser.exec() == QDialog::Accepted)
         entry->setText(1, chooser.path());
 }
@@ -226,10 +227,10 @@ void OptionsDialog::apply() {
     if (*gap != m_savedModuleGap) {
         CheckSettings check;
         check.moduleGapMs = *gap;
-        if (const FileError error = check.save(m_session.home.checkSettingsPath()))
-            m_session.ShowErrorMessage(error);
+        if (const FileError error = check.save(m_document.home.checkSettingsPath()))
+            m_document.ShowErrorMessage(error);
     }
-    Settings& settings = m_session.settings;
+    Settings& settings = m_document.settings;
     settings.projectDirectory = m_paths->topLevelItem(0)->text(1);
     settings.inputBackColour = m_colour;
     settings.askBeforeInput = m_askInput->isChecked();

@@ -12,7 +12,7 @@ class QTreeWidget;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 
 // frmOptions: the settings that have no other editor — the project folder,
 // the input boxes' colour, the three question switches and the show check's
@@ -24,7 +24,7 @@ public:
     // Picks a colour starting from the given one; nothing when cancelled.
     using ColourChooser = std::function<std::optional<QColor>(const QColor&)>;
 
-    OptionsDialog(AppSession& session, QWidget* parent = nullptr);
+    OptionsDialog(ShowDocument& document, QWidget* parent = nullptr);
 
     void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
 
@@ -47,7 +47,7 @@ private:
     void showPathChooser();
     void apply();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     QTabWidget* m_tabs = nullptr;
     QTreeWidget* m_paths = nullptr;
     QToolButton* m_colourBox = nullptr;

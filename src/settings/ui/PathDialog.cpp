@@ -1,8 +1,8 @@
 #include "PathDialog.h"
 
 #include "SettingsTextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "document/ShowDocument.h"
+#include "ui/IconSet.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -34,12 +34,12 @@ QLabel* label(const QString& name, const QString& text) {
 
 } // namespace
 
-PathDialog::PathDialog(AppSession& session, const QString& prompt, const QString& startPath,
+PathDialog::PathDialog(ShowDocument& document, const QString& prompt, const QString& startPath,
                        QWidget* parent)
     : QDialog(parent), m_volumes(new QComboBox), m_folders(new QTreeView),
       m_model(new QFileSystemModel(this)), m_path(new QLineEdit) {
     setObjectName(QStringLiteral("frmPathForm"));
-    setWindowTitle(session.text(SettingsTextId::PathCaption));
+    setWindowTitle(document.text(SettingsTextId::PathCaption));
     m_volumes->setObjectName(QStringLiteral("drvDrives"));
     m_folders->setObjectName(QStringLiteral("dirDirs"));
     m_path->setObjectName(QStringLiteral("txtPath"));
@@ -59,10 +59,10 @@ PathDialog::PathDialog(AppSession& session, const QString& prompt, const QString
 
     auto* buttons = new QDialogButtonBox;
     auto* ok = new QPushButton(IconSet::icon(QStringLiteral("OK")),
-                               session.text(SettingsTextId::OkButton));
+                               document.text(SettingsTextId::OkButton));
     ok->setObjectName(QStringLiteral("cmdOK"));
     auto* cancel = new QPushButton(IconSet::icon(QStringLiteral("CANCEL")),
-                                   session.text(SettingsTextId::CancelButton));
+                                   document.text(SettingsTextId::CancelButton));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
@@ -71,13 +71,13 @@ PathDialog::PathDialog(AppSession& session, const QString& prompt, const QString
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label(QStringLiteral("lblPrompt"), prompt), 0, 0, 1, 2);
-    layout->addWidget(label(QStringLiteral("lblDrives"), session.text(SettingsTextId::DrivesLabel)),
-                      1, 0);
+    layout->addWidget(
+        label(QStringLiteral("lblDrives"), document.text(SettingsTextId::DrivesLabel)), 1, 0);
     layout->addWidget(m_volumes, 1, 1);
     layout->addWidget(
-        label(QStringLiteral("lblDirs"), session.text(SettingsTextId::DirectoriesLabel)), 2, 0);
+        label(QStringLiteral("lblDirs"), document.text(SettingsTextId::DirectoriesLabel)), 2, 0);
     layout->addWidget(m_folders, 2, 1);
-    layout->addWidget(label(QStringLiteral("lblPath"), session.text(SettingsTextId::PathLabel)), 3,
+    layout->addWidget(label(QStringLiteral("lblPath"), document.text(SettingsTextId::PathLabel)), 3,
                       0);
     layout->addWidget(m_path, 3, 1);
     layout->addWidget(buttons, 4, 0, 1, 2);

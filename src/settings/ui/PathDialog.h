@@ -10,7 +10,7 @@ class QTreeView;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 
 // frmPathForm: picks a folder from the mounted volumes (which stand in for
 // drive letters) and their folder tree. A folder that cannot be entered is
@@ -19,7 +19,7 @@ class PathDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PathDialog(AppSession& session, const QString& prompt, const QString& startPath,
+    PathDialog(ShowDocument& document, const QString& prompt, const QString& startPath,
                QWidget* parent = nullptr);
 
     QString path() const;

@@ -1,17 +1,17 @@
 #include "ChipCardDialog.h"
 
 #include "TransferResultView.h"
+#include "document/ShowDocument.h"
 #include "platform/CardReader.h"
 #include "platform/EmulatedCardReader.h"
 #include "platform/pcsc/CardAtr.h"
 #include "platform/pcsc/CardReaderChoice.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
 #include "transfer/CardImage.h"
 #include "transfer/CardTextId.h"
 #include "transfer/CardWriteSequence.h"
 #include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
+#include "ui/IconSet.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -41,17 +41,17 @@ QGroupBox* frame(const char* name, const char* title, QWidget* content) {
 
 } // namespace
 
-ChipCardDialog::ChipCardDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+ChipCardDialog::ChipCardDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("frmTransferToChipDrive"));
-    setWindowTitle(session.text(CardTextId::Caption));
+    setWindowTitle(document.text(CardTextId::Caption));
 
     m_write = new QPushButton(IconSet::icon(QStringLiteral("PCMKarte")),
-                              session.text(CardTextId::WriteButton));
+                              document.text(CardTextId::WriteButton));
     m_write->setObjectName(QStringLiteral("cmd_Data_Write"));
     m_write->setAutoDefault(false);
     m_close = new QPushButton(IconSet::icon(QStringLiteral("CANCEL")),
-                              session.text(CardTextId::CloseButton));
+                              document.text(CardTextId::CloseButton));
     m_close->setObjectName(QStringLiteral("cmd_Close"));
     m_close->setAutoDefault(false);
     connect(m_write, &QPushButton::clicked, this, &ChipCardDialog::startWrite);
@@ -114,11 +114,11 @@ ChipCardDialog::~ChipCardDialog() {
 
 QWidget* ChipCardDialog::readerRow() {
     auto* row = new QWidget;
-    auto* label = new QLabel(m_session.text(CardTextId::ReaderLabel));
+    auto* label = new QLabel(m_document.text(CardTextId::ReaderLabel));
     m_readerChoice = new QComboBox;
     m_readerChoice->setObjectName(QStringLiteral("cboReader"));
-    m_readerChoice->addItem(m_session.text(CardTextId::PcscReader));
-    m_readerChoice->addItem(m_session.text(CardTextId::EmulatedCard));
+    m_readerChoice->addItem(m_document.text(CardTextId::PcscReader));
+    m_readerChoice->addItem(m_document.text(CardTextId::EmulatedCard));
     label->setBuddy(m_readerChoice);
     m_readerName = new QLabel;
     m_readerName->setObjectName(QStringLiteral("lblReader"));
@@ -140,7 +140,7 @@ QWidget* ChipCardDialog::readerRow() {
 void ChipCardDialog::chooseReader(int index) {
     const CardReaderChoice choice =
         index == EmulatedItem
-            ? CardReaderChoice::emulated(EmulatedCardReader::defaultPath(m_session.home.path()))
+            ? CardReaderChoice::emulated(EmulatedCardReader::defaultPath(m_document.home.path()))
             : CardReaderChoice::pcsc();
     m_tests->setReader(nullptr);
     m_reader = choice.open();
@@ -153,11 +153,11 @@ void ChipCardDialog::chooseReader(int index) {
 void ChipCardDialog::startWrite() {
     if (isWriting())
         return;
-    CardImage::Result image = CardImage::build(m_session.show);
+    CardImage::Result image = CardImage::build(m_document.show);
     if (!image.ok()) {
         // Beside the log rather than in it: the status poll rewrites the log.
-        m_refused->showRefused(m_session.text(TransferTextId::TransferFailed),
-                               TableRefusalText::lines(image.refusals, m_session.texts));
+        m_refused->showRefused(m_document.text(TransferTextId::TransferFailed),
+                               TableRefusalText::lines(image.refusals, m_document.texts));
         m_refused->show();
         return;
     }
@@ -193,7 +193,7 @@ void ChipCardDialog::showNewLogEntries() {
         return;
     QString added;
     for (; m_logShown < log.size(); ++m_logShown)
-        added += log[m_logShown].piece(m_session.texts, m_logShown == 0);
+        added += log[m_logShown].piece(m_document.texts, m_logShown == 0);
     m_log->moveCursor(QTextCursor::End);
     m_log->insertPlainText(added);
     m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());

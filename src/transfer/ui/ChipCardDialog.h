@@ -16,7 +16,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class CardReader;
 class CardWriteSequence;
 class TransferResultView;
@@ -39,7 +39,7 @@ public:
     // The longest stretch of card commands between two looks at the user.
     static constexpr int WriteSliceMs = 15;
 
-    explicit ChipCardDialog(AppSession& session, QWidget* parent = nullptr);
+    explicit ChipCardDialog(ShowDocument& document, QWidget* parent = nullptr);
     ~ChipCardDialog() override;
 
     bool isWriting() const { return m_sequence != nullptr; }
@@ -60,7 +60,7 @@ private:
     void showLog(const QString& text);
     void showError(quint32 status);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     std::unique_ptr<CardReader> m_reader;
     std::unique_ptr<CardWriteSequence> m_sequence;
     std::size_t m_logShown = 0;

@@ -1,12 +1,12 @@
 #include "ControllerTransferDialog.h"
 
 #include "TransferResultView.h"
+#include "document/ShowDocument.h"
 #include "platform/qt/QtSerialLink.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
 #include "transfer/TableBuilder.h"
 #include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
+#include "ui/IconSet.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,10 +28,10 @@ QLabel* wrappedLabel(const QString& name, const QString& text) {
 
 } // namespace
 
-ControllerTransferDialog::ControllerTransferDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session) {
+ControllerTransferDialog::ControllerTransferDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("frmTransferToZYNController"));
-    setWindowTitle(session.text(TransferTextId::SerialCaption));
+    setWindowTitle(document.text(TransferTextId::SerialCaption));
 
     m_port = new QLabel;
     m_port->setObjectName(QStringLiteral("lbl_COM"));
@@ -44,7 +44,7 @@ ControllerTransferDialog::ControllerTransferDialog(AppSession& session, QWidget*
     m_progress->setTextVisible(false);
     m_result = new TransferResultView;
     m_close = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")),
-                              session.text(TransferTextId::CloseButton));
+                              document.text(TransferTextId::CloseButton));
     m_close->setObjectName(QStringLiteral("cmd_Close"));
     m_close->setDefault(true);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
@@ -59,10 +59,10 @@ ControllerTransferDialog::ControllerTransferDialog(AppSession& session, QWidget*
     buttons->addStretch(1);
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(wrappedLabel(QStringLiteral("lbl_Desc1"),
+                                   document.text(TransferTextId::SerialDescription)));
     layout->addWidget(
-        wrappedLabel(QStringLiteral("lbl_Desc1"), session.text(TransferTextId::SerialDescription)));
-    layout->addWidget(
-        wrappedLabel(QStringLiteral("lbl_Desc2"), session.text(TransferTextId::TransferNote)));
+        wrappedLabel(QStringLiteral("lbl_Desc2"), document.text(TransferTextId::TransferNote)));
     layout->addSpacing(8);
     layout->addWidget(m_port);
     layout->addWidget(m_progress);
@@ -95,10 +95,10 @@ void ControllerTransferDialog::done(int result) {
 void ControllerTransferDialog::portSearch() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
-    TableBuilder::Result built = TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
+    TableBuilder::Result built = TableBuilder(m_document.texts.stopLabels()).build(m_document.show);
     if (!built.ok()) {
-        m_result->showRefused(m_session.text(TransferTextId::TransferFailed),
-                              TableRefusalText::lines(built.refusals, m_session.texts));
+        m_result->showRefused(m_document.text(TransferTextId::TransferFailed),
+                              TableRefusalText::lines(built.refusals, m_document.texts));
         endBusyPointer();
         return;
     }
@@ -115,7 +115,7 @@ void ControllerTransferDialog::portSearch() {
 }
 
 void ControllerTransferDialog::showPort(int port, const QString& device) {
-    m_port->setText(ControllerSession::portLabel(m_session.texts, port, device));
+    m_port->setText(ControllerSession::portLabel(m_document.texts, port, device));
 }
 
 void ControllerTransferDialog::showOutcome(ControllerSession::Outcome outcome) {
@@ -125,7 +125,7 @@ void ControllerTransferDialog::showOutcome(ControllerSession::Outcome outcome) {
     if (outcome == Outcome::NoController)
         showPort(0, QString());
     m_result->showOutcome(outcome == Outcome::Succeeded,
-                          m_session.text(ControllerSession::resultText(outcome)));
+                          m_document.text(ControllerSession::resultText(outcome)));
     endBusyPointer();
 }
 

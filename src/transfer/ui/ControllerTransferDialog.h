@@ -14,7 +14,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class QtSerialLink;
 class TransferResultView;
 
@@ -29,7 +29,7 @@ class ControllerTransferDialog : public QDialog {
 public:
     static constexpr int StartDelayMs = 20;
 
-    explicit ControllerTransferDialog(AppSession& session, QWidget* parent = nullptr);
+    explicit ControllerTransferDialog(ShowDocument& document, QWidget* parent = nullptr);
     ~ControllerTransferDialog() override;
 
     // Stops a running exchange first.
@@ -44,14 +44,14 @@ private:
     void showOutcome(ControllerSession::Outcome outcome);
     void endBusyPointer();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     QLabel* m_port = nullptr;
     QProgressBar* m_progress = nullptr;
     TransferResultView* m_result = nullptr;
     QPushButton* m_close = nullptr;
     QTimer* m_start = nullptr;
     bool m_started = false;
-    // The session talks through the link, so it goes first.
+    // The document talks through the link, so it goes first.
     std::unique_ptr<QtSerialLink> m_link;
     std::unique_ptr<ControllerSession> m_exchange;
     // Busy while the search and the transfer run; once the result is shown

@@ -3,13 +3,13 @@
 #include "DriveListBox.h"
 #include "TransferDialogTextId.h"
 #include "TransferResultView.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "document/ShowDocument.h"
 #include "transfer/DriveExport.h"
 #include "transfer/DriveExportJob.h"
 #include "transfer/TableBuilder.h"
 #include "transfer/TableRefusalText.h"
 #include "transfer/TransferTextId.h"
+#include "ui/IconSet.h"
 #include "verify/PlanDifferenceText.h"
 #include "verify/VerifyTextId.h"
 
@@ -36,22 +36,22 @@ QLabel* wrappedLabel(const QString& name, const QString& text = QString()) {
 
 } // namespace
 
-DriveTransferDialog::DriveTransferDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_volumeSource(&VolumeList::mounted) {
+DriveTransferDialog::DriveTransferDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document), m_volumeSource(&VolumeList::mounted) {
     setObjectName(QStringLiteral("frmTransferToUSBDrive"));
-    setWindowTitle(session.text(TransferTextId::DriveCaption));
+    setWindowTitle(document.text(TransferTextId::DriveCaption));
     m_normalPointer.emplace();
 
     m_drives = new DriveListBox;
     connect(m_drives, &DriveListBox::aboutToShowPopup, this, &DriveTransferDialog::refreshVolumes);
     m_driveLabel = wrappedLabel(QStringLiteral("Label_USBDrive"));
     m_write = new QPushButton(IconSet::icon(QStringLiteral("PCMKarte")),
-                              session.text(TransferDialogTextId::WriteButton));
+                              document.text(TransferDialogTextId::WriteButton));
     m_write->setObjectName(QStringLiteral("cmd_Write"));
     m_write->setDefault(true);
     connect(m_write, &QPushButton::clicked, this, &DriveTransferDialog::startWrite);
     m_close = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")),
-                              session.text(TransferTextId::CloseButton));
+                              document.text(TransferTextId::CloseButton));
     m_close->setObjectName(QStringLiteral("cmd_Close"));
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
@@ -76,12 +76,12 @@ DriveTransferDialog::DriveTransferDialog(AppSession& session, QWidget* parent)
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(wrappedLabel(QStringLiteral("lbl_DriveDesc"),
-                                   session.text(TransferTextId::DriveDescription)));
+                                   document.text(TransferTextId::DriveDescription)));
     layout->addLayout(driveRow);
     layout->addWidget(m_driveLabel);
     layout->addSpacing(8);
     layout->addWidget(
-        wrappedLabel(QStringLiteral("lbl_Desc2"), session.text(TransferTextId::TransferNote)));
+        wrappedLabel(QStringLiteral("lbl_Desc2"), document.text(TransferTextId::TransferNote)));
     layout->addWidget(m_progress);
     layout->addWidget(m_result);
     layout->addStretch(1);
@@ -108,7 +108,7 @@ void DriveTransferDialog::readVolumes(const QString& wanted) {
 }
 
 void DriveTransferDialog::selectStoredDrive() {
-    readVolumes(m_session.settings.usbDrive);
+    readVolumes(m_document.settings.usbDrive);
 }
 
 void DriveTransferDialog::refreshVolumes() {
@@ -117,14 +117,14 @@ void DriveTransferDialog::refreshVolumes() {
 }
 
 void DriveTransferDialog::showDriveLabel() {
-    const QString stored = m_session.settings.usbDrive;
+    const QString stored = m_document.settings.usbDrive;
     if (m_volumes.volumes().empty())
-        m_driveLabel->setText(m_session.text(TransferDialogTextId::NoDriveAvailable));
+        m_driveLabel->setText(m_document.text(TransferDialogTextId::NoDriveAvailable));
     else if (!stored.isEmpty() && m_volumes.indexOf(stored) >= 0)
-        m_driveLabel->setText(m_session.text(TransferTextId::LastDriveLabel) + u' ' +
+        m_driveLabel->setText(m_document.text(TransferTextId::LastDriveLabel) + u' ' +
                               QDir::toNativeSeparators(stored));
     else if (!stored.isEmpty())
-        m_driveLabel->setText(m_session.text(TransferTextId::LastDriveMissing));
+        m_driveLabel->setText(m_document.text(TransferTextId::LastDriveMissing));
     else
         m_driveLabel->clear(); // nothing written yet: no drive to remember
     m_driveLabel->setVisible(!m_driveLabel->text().isEmpty());
@@ -144,7 +144,7 @@ void DriveTransferDialog::startWrite() {
         return;
     m_result->clear();
     m_target = selectedRoot();
-    m_session.settings.usbDrive = m_target;
+    m_document.settings.usbDrive = m_target;
     m_writing = true;
     updateControls();
     m_busy.emplace();
@@ -154,10 +154,10 @@ void DriveTransferDialog::startWrite() {
 void DriveTransferDialog::exportTable() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
-    TableBuilder::Result built = TableBuilder(m_session.texts.stopLabels()).build(m_session.show);
+    TableBuilder::Result built = TableBuilder(m_document.texts.stopLabels()).build(m_document.show);
     if (!built.ok()) {
-        m_result->showRefused(m_session.text(TransferTextId::TransferFailed),
-                              TableRefusalText::lines(built.refusals, m_session.texts));
+        m_result->showRefused(m_document.text(TransferTextId::TransferFailed),
+                              TableRefusalText::lines(built.refusals, m_document.texts));
         endWrite();
         return;
     }
@@ -178,16 +178,16 @@ void DriveTransferDialog::exportTable() {
 void DriveTransferDialog::showWritten(const QString& root, const FileError& error,
                                       const std::vector<PlanDifference>& readBackDifferences) {
     if (error.ok()) {
-        m_result->showOutcome(true, m_session.text(TransferTextId::TransferSucceeded));
+        m_result->showOutcome(true, m_document.text(TransferTextId::TransferSucceeded));
     } else if (!readBackDifferences.empty()) {
-        m_result->showRefused(m_session.text(TransferTextId::TransferFailed) + u'\n' +
-                                  m_session.text(VerifyTextId::ReadBackDiffers),
-                              PlanDifferenceText::lines(readBackDifferences, m_session.texts));
+        m_result->showRefused(m_document.text(TransferTextId::TransferFailed) + u'\n' +
+                                  m_document.text(VerifyTextId::ReadBackDiffers),
+                              PlanDifferenceText::lines(readBackDifferences, m_document.texts));
     } else {
         QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
         if (!error.detail.isEmpty())
             detail += QStringLiteral("\n") + error.detail;
-        m_result->showOutcome(false, m_session.text(TransferTextId::TransferFailed), detail);
+        m_result->showOutcome(false, m_document.text(TransferTextId::TransferFailed), detail);
     }
     endWrite();
 }

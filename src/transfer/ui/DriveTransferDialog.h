@@ -16,7 +16,7 @@ class QTimer;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class DriveListBox;
 struct FileError;
 class TransferResultView;
@@ -35,7 +35,7 @@ public:
     using VolumeSource = std::function<VolumeList()>;
     static constexpr int WriteDelayMs = 20;
 
-    explicit DriveTransferDialog(AppSession& session, QWidget* parent = nullptr);
+    explicit DriveTransferDialog(ShowDocument& document, QWidget* parent = nullptr);
     ~DriveTransferDialog() override;
 
     // Where the drive list comes from (the mounted volumes unless set); the
@@ -56,7 +56,7 @@ private:
     // Back to choosing, once the result is shown.
     void endWrite();
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     VolumeSource m_volumeSource;
     VolumeList m_volumes;
     DriveListBox* m_drives = nullptr;

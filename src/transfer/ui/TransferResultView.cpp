@@ -1,6 +1,6 @@
 #include "TransferResultView.h"
 
-#include "shell/IconSet.h"
+#include "ui/IconSet.h"
 
 #include <QGridLayout>
 #include <QLabel>

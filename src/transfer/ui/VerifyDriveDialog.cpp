@@ -3,10 +3,10 @@
 #include "DriveListBox.h"
 #include "TransferResultView.h"
 #include "VerifyDriveTextId.h"
-#include "shell/AppSession.h"
-#include "shell/IconSet.h"
+#include "document/ShowDocument.h"
 #include "transfer/DriveExport.h"
 #include "transfer/TransferTextId.h"
+#include "ui/IconSet.h"
 #include "verify/PlanDifferenceText.h"
 #include "verify/ShowPlan.h"
 
@@ -20,25 +20,25 @@
 
 namespace zyn {
 
-VerifyDriveDialog::VerifyDriveDialog(AppSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_volumeSource(&VolumeList::mounted) {
+VerifyDriveDialog::VerifyDriveDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document), m_volumeSource(&VolumeList::mounted) {
     setObjectName(QStringLiteral("frmVerifyDrive"));
-    setWindowTitle(session.text(VerifyDriveTextId::Caption));
+    setWindowTitle(document.text(VerifyDriveTextId::Caption));
     m_normalPointer.emplace();
 
-    auto* description = new QLabel(session.text(VerifyDriveTextId::Description));
+    auto* description = new QLabel(document.text(VerifyDriveTextId::Description));
     description->setObjectName(QStringLiteral("lbl_VerifyDesc"));
     description->setWordWrap(true);
     description->setTextFormat(Qt::PlainText);
     m_drives = new DriveListBox;
     connect(m_drives, &DriveListBox::aboutToShowPopup, this, &VerifyDriveDialog::refreshVolumes);
     connect(m_drives, &QComboBox::currentIndexChanged, this, &VerifyDriveDialog::updateControls);
-    m_verify = new QPushButton(session.text(VerifyDriveTextId::VerifyButton));
+    m_verify = new QPushButton(document.text(VerifyDriveTextId::VerifyButton));
     m_verify->setObjectName(QStringLiteral("cmd_Verify"));
     m_verify->setDefault(true);
     connect(m_verify, &QPushButton::clicked, this, &VerifyDriveDialog::startVerify);
     auto* close = new QPushButton(IconSet::icon(QStringLiteral("COMMOK")),
-                                  session.text(TransferTextId::CloseButton));
+                                  document.text(TransferTextId::CloseButton));
     close->setObjectName(QStringLiteral("cmd_Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -58,14 +58,14 @@ VerifyDriveDialog::VerifyDriveDialog(AppSession& session, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
-    readVolumes(m_session.settings.usbDrive);
+    readVolumes(m_document.settings.usbDrive);
 }
 
 VerifyDriveDialog::~VerifyDriveDialog() = default;
 
 void VerifyDriveDialog::setVolumeSource(VolumeSource source) {
     m_volumeSource = std::move(source);
-    readVolumes(m_session.settings.usbDrive);
+    readVolumes(m_document.settings.usbDrive);
 }
 
 void VerifyDriveDialog::readVolumes(const QString& wanted) {
@@ -105,27 +105,27 @@ void VerifyDriveDialog::startVerify() {
 }
 
 void VerifyDriveDialog::showCheck(const QString& path, const TableFileCheck::Content& content) {
-    const FiringPlan show = ShowPlan::forTable(m_session.show, m_session.texts.stopLabels());
+    const FiringPlan show = ShowPlan::forTable(m_document.show, m_document.texts.stopLabels());
     const TableFileCheck check = TableFileCheck::compare(content, show);
     QString detail = QDir::toNativeSeparators(path);
     if (!check.detail.isEmpty())
         detail += u'\n' + check.detail;
     switch (check.outcome) {
     case TableFileCheck::Outcome::Equal:
-        m_result->showOutcome(true, m_session.text(VerifyDriveTextId::Equal));
+        m_result->showOutcome(true, m_document.text(VerifyDriveTextId::Equal));
         break;
     case TableFileCheck::Outcome::Differs:
-        m_result->showRefused(m_session.text(VerifyDriveTextId::Differs),
-                              PlanDifferenceText::lines(check.differences, m_session.texts));
+        m_result->showRefused(m_document.text(VerifyDriveTextId::Differs),
+                              PlanDifferenceText::lines(check.differences, m_document.texts));
         break;
     case TableFileCheck::Outcome::Missing:
-        m_result->showOutcome(false, m_session.text(VerifyDriveTextId::Missing), detail);
+        m_result->showOutcome(false, m_document.text(VerifyDriveTextId::Missing), detail);
         break;
     case TableFileCheck::Outcome::Unreadable:
-        m_result->showOutcome(false, m_session.text(VerifyDriveTextId::Unreadable), detail);
+        m_result->showOutcome(false, m_document.text(VerifyDriveTextId::Unreadable), detail);
         break;
     case TableFileCheck::Outcome::Damaged:
-        m_result->showOutcome(false, m_session.text(VerifyDriveTextId::Damaged), detail);
+        m_result->showOutcome(false, m_document.text(VerifyDriveTextId::Damaged), detail);
         break;
     }
     m_reading = false;

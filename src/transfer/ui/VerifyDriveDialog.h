@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace zyn {
 
-class AppSession;
+class ShowDocument;
 class DriveListBox;
 class TransferResultView;
 
@@ -27,7 +27,7 @@ class VerifyDriveDialog : public QDialog {
 public:
     using VolumeSource = std::function<VolumeList()>;
 
-    explicit VerifyDriveDialog(AppSession& session, QWidget* parent = nullptr);
+    explicit VerifyDriveDialog(ShowDocument& document, QWidget* parent = nullptr);
     ~VerifyDriveDialog() override;
 
     // Where the drive list comes from (the mounted volumes unless set).
@@ -41,7 +41,7 @@ private:
     void startVerify();
     void showCheck(const QString& path, const TableFileCheck::Content& content);
 
-    AppSession& m_session;
+    ShowDocument& m_document;
     VolumeSource m_volumeSource;
     VolumeList m_volumes;
     DriveListBox* m_drives = nullptr;

@@ -8,6 +8,7 @@
 #include "show/Show.h"
 
 #include <QByteArray>
+#include <QObject>
 
 namespace zyn {
 
@@ -17,9 +18,11 @@ class Prompter;
 // Everything one run of the application shares: the show, the settings, the
 // language and the seams to the world outside. Created once by main() and
 // handed to every window; nothing here is global.
-class AppSession {
+class ShowDocument : public QObject {
+    Q_OBJECT
+
 public:
-    AppSession(ProgramDirectory home, Prompter& prompter, FileDialogs& fileDialogs);
+    ShowDocument(ProgramDirectory home, Prompter& prompter, FileDialogs& fileDialogs);
 
     ProgramDirectory home;
     QByteArray codecKey;

@@ -1,11 +1,11 @@
-#include "AppSession.h"
+#include "ShowDocument.h"
 
+#include "document/RecoveryTextId.h"
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/FileErrorText.h"
 #include "settings/LanguageLoader.h"
 #include "settings/TextId.h"
-#include "shell/RecoveryTextId.h"
 #include "show/ConfigFile.h"
 #include "show/ProjectKey.h"
 #include "show/ProjectReader.h"
@@ -16,30 +16,30 @@
 
 namespace zyn {
 
-AppSession::AppSession(ProgramDirectory home_, Prompter& prompter_, FileDialogs& fileDialogs_)
+ShowDocument::ShowDocument(ProgramDirectory home_, Prompter& prompter_, FileDialogs& fileDialogs_)
     : home(std::move(home_)), codecKey(buildProjectCodecKey()), recovery(home.path(), codecKey),
       prompter(prompter_), fileDialogs(fileDialogs_) {
     recovery.claim();
 }
 
-bool AppSession::loadLanguage() {
+bool ShowDocument::loadLanguage() {
     settings.languageName = ConfigFile::readLanguageName(home.configPath());
     return loadLanguage(settings.languageName);
 }
 
-bool AppSession::loadLanguage(const QString& name) {
+bool ShowDocument::loadLanguage(const QString& name) {
     const LanguageLoader::Loaded loaded = LanguageLoader::load(home.languageDirectory(), name);
     texts = loaded.texts;
     settings.languageName = loaded.languageName;
     return !loaded.fellBack && !loaded.failed;
 }
 
-void AppSession::writeSettings() {
+void ShowDocument::writeSettings() {
     if (ConfigFile::write(home.configPath(), settings))
         prompter.warn(text(TextId::SettingsNotSaved), text(TextId::WarningTitle));
 }
 
-bool AppSession::saveProject() {
+bool ShowDocument::saveProject() {
     const FileError error =
         ProjectWriter(texts.stopLabels(), codecKey).save(show, show.state.ProjectPath);
     if (error) {
@@ -52,7 +52,7 @@ bool AppSession::saveProject() {
     return true;
 }
 
-bool AppSession::loadProject() {
+bool ShowDocument::loadProject() {
     const ProjectReader::Outcome outcome =
         ProjectReader(texts.stopLabels(), codecKey).load(show.state.ProjectPath, show);
     if (outcome.error) {
@@ -62,12 +62,12 @@ bool AppSession::loadProject() {
     return true;
 }
 
-void AppSession::ShowErrorMessage(const FileError& error) {
+void ShowDocument::ShowErrorMessage(const FileError& error) {
     const BusyCursor::Suspend normalPointer;
     prompter.critical(FileErrorText::message(error, texts), text(TextId::WarningTitle));
 }
 
-void AppSession::keepRecoveryCopy() {
+void ShowDocument::keepRecoveryCopy() {
     const QString& ownFile = show.state.ProjectPath;
     const FileError error = recovery.update(show, ownFile.isEmpty() ? recoveredFrom : ownFile,
                                             texts.stopLabels(), QDateTime::currentDateTime());
