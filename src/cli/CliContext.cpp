@@ -3,9 +3,8 @@
 #include "settings/FileErrorText.h"
 #include "settings/LanguageLoader.h"
 #include "show/ConfigFile.h"
+#include "show/ProjectFiles.h"
 #include "show/ProjectKey.h"
-#include "show/ProjectReader.h"
-#include "show/ProjectWriter.h"
 #include "show/Show.h"
 
 #include <QFile>
@@ -69,7 +68,7 @@ bool CliContext::loadProject(const QString& path, const StopLabels& labels, Show
         return false;
     }
     show.clearForTimeCodedShow();
-    const FileError error = ProjectReader(labels, buildProjectCodecKey()).load(path, show).error;
+    const FileError error = ProjectFiles(labels, buildProjectCodecKey()).load(path, show).error;
     if (error) {
         *status = fail(describe(error));
         return false;
@@ -79,7 +78,7 @@ bool CliContext::loadProject(const QString& path, const StopLabels& labels, Show
 
 bool CliContext::saveProject(const QString& path, const StopLabels& labels, Show& show,
                              int* status) {
-    const FileError error = ProjectWriter(labels, buildProjectCodecKey()).save(show, path);
+    const FileError error = ProjectFiles(labels, buildProjectCodecKey()).save(show, path);
     if (error) {
         *status = fail(describe(error));
         return false;
