@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     zyn::QtFileDialogs fileDialogs;
     zyn::ShowDocument document(home, prompter, fileDialogs);
     if (!document.loadLanguage()) {
-        if (document.texts.count() == 0) {
+        if (document.texts().count() == 0) {
             QMessageBox::critical(
                 nullptr, zyn::WindowTitle::base(),
                 QStringLiteral("No language file was found in %1.").arg(home.languageDirectory()));

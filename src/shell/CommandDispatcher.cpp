@@ -4,7 +4,6 @@
 #include "ShellTextId.h"
 #include "check/CheckTextId.h"
 #include "check/ui/CheckWindow.h"
-#include "document/RecoveryTextId.h"
 #include "document/ShowDocument.h"
 #include "editor/ui/EditorWindow.h"
 #include "platform/FileDialogs.h"
@@ -73,13 +72,15 @@ void CommandDispatcher::execute(const QString& key) {
     if (m_document.show.state.InputActive)
         return;
     const auto command = m_commands.constFind(key);
-    if (command != m_commands.constEnd())
-        (*command)();
+    // Every key comes from the command registry: an unknown one is a
+    // programming error, never something a user can cause.
+    if (command == m_commands.constEnd())
+        qFatal("No command has the key %s", qPrintable(key));
+    (*command)();
 }
 
 void CommandDispatcher::queue(const QString& actionCode) {
-    m_document.show.state.PendingCommand = actionCode;
-    m_window.editor().startCommandTimer();
+    m_document.queueCommand(actionCode);
 }
 
 bool CommandDispatcher::confirmDiscard(int questionText) {
@@ -120,81 +121,6 @@ bool CommandDispatcher::checkBeforeTransfer() {
                                    m_document.text(TextId::QuestionTitle));
 }
 
-void CommandDispatcher::startNewShow(int mode) {
-    const BusyCursor busy;
-    Show& show = m_document.show;
-    if (mode == ManualShow)
-        show.clearForManualShow();
-    else
-        show.clearForTimeCodedShow();
-    show.state.ProjectPath.clear();
-    showWithoutFile(mode);
-}
-
-void CommandDispatcher::showWithoutFile(int mode, const QString& recoveredFrom) {
-    m_window.setCommandEnabled(QStringLiteral("mnukeyEditCUESort"), mode != ManualShow);
-    m_window.setCommandEnabled(QStringLiteral("CUES_SORT"), mode != ManualShow);
-    m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
-    m_window.setCommandEnabled(QStringLiteral("SAVE"), false);
-    m_window.setDocumentTitle(m_document.text(ShellTextId::NewShowButton));
-    m_window.editor().showReplaced();
-    m_document.recoveredFrom = recoveredFrom;
-    m_document.keepRecoveryCopy();
-}
-
-void CommandDispatcher::openProject(const QString& path) {
-    const BusyCursor busy;
-    Show& show = m_document.show;
-    show.state.ProjectPath = path;
-    m_window.setStatusPanel(1, m_document.text(TextId::StatusLoading));
-    const bool loaded = m_document.loadProject();
-    m_window.setStatusPanel(1, QString());
-    if (!loaded) {
-        // What a damaged file gave back stays in the editor, but without the
-        // file's name: a plain Save must not overwrite the damaged original.
-        show.state.ProjectPath.clear();
-        m_window.setDocumentTitle(m_document.text(ShellTextId::NewShowButton));
-        m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), false);
-        m_window.setCommandEnabled(QStringLiteral("SAVE"), false);
-    } else {
-        show.cues.renumber();
-        m_window.setDocumentTitle(show.state.ProjectPath);
-        m_window.setCommandEnabled(QStringLiteral("mnukeyEditCUESort"), true);
-        m_window.setCommandEnabled(QStringLiteral("CUES_SORT"), true);
-        m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"),
-                                   !show.state.ProjectPath.isEmpty());
-        m_window.setCommandEnabled(QStringLiteral("SAVE"), !show.state.ProjectPath.isEmpty());
-    }
-    m_window.editor().showReplaced();
-    m_document.recoveredFrom.clear();
-    m_document.keepRecoveryCopy();
-}
-
-void CommandDispatcher::restoreRecoveryCopy() {
-    Show& show = m_document.show;
-    RecoveryFile::Details details;
-    FileError error;
-    {
-        const BusyCursor busy;
-        show.clearForTimeCodedShow();
-        error = m_document.recovery.restore(show, m_document.texts.stopLabels(), &details);
-    }
-    if (error) {
-        m_document.ShowErrorMessage(error);
-        const QString kept = m_document.recovery.setAside();
-        if (!kept.isEmpty())
-            m_document.prompter.warn(m_document.text(RecoveryTextId::DamagedCopyKept) +
-                                         QStringLiteral("\n") + QDir::toNativeSeparators(kept),
-                                     m_document.text(TextId::WarningTitle));
-    }
-    showWithoutFile(show.state.ShowMode, details.projectPath);
-    const QString document = details.projectPath.isEmpty()
-                                 ? m_document.text(ShellTextId::NewShowButton)
-                                 : QDir::toNativeSeparators(details.projectPath);
-    m_window.setDocumentTitle(document + QStringLiteral(" (") +
-                              m_document.text(RecoveryTextId::RestoredMark) + u')');
-}
-
 void CommandDispatcher::newProject() {
     {
         const BusyCursor busy;
@@ -208,8 +134,8 @@ void CommandDispatcher::newProject() {
 }
 
 QString CommandDispatcher::projectDirectory() const {
-    if (!m_document.settings.projectDirectory.isEmpty())
-        return m_document.settings.projectDirectory;
+    if (!m_document.settings().projectDirectory.isEmpty())
+        return m_document.settings().projectDirectory;
     return m_document.home.projectsDirectory();
 }
 
@@ -232,7 +158,7 @@ void CommandDispatcher::projectOpen() {
                                  m_document.text(TextId::WarningTitle));
         return;
     }
-    openProject(*chosen);
+    m_document.open(*chosen);
     afterFileDialog();
 }
 
@@ -244,40 +170,27 @@ void CommandDispatcher::projectSaveAs() {
     if (!chosen)
         return;
     QCoreApplication::processEvents();
-    const QString previous = m_document.show.state.ProjectPath;
-    m_document.show.state.ProjectPath = *chosen;
-    m_window.setEnabled(false);
-    bool saved = false;
-    {
-        const BusyCursor busy;
-        m_window.setStatusPanel(1, m_document.text(TextId::StatusSaving));
-        saved = m_document.saveProject();
-        m_window.setStatusPanel(1, QString());
-    }
-    m_window.setEnabled(true);
-    if (!saved) {
-        // The new name holds no file: the show keeps the one it had.
-        m_document.show.state.ProjectPath = previous;
-        return;
-    }
-    m_document.recoveredFrom.clear();
-    m_window.setDocumentTitle(*chosen);
-    m_window.setCommandEnabled(QStringLiteral("mnukeyDateiSave"), true);
-    m_window.setCommandEnabled(QStringLiteral("SAVE"), true);
-    afterFileDialog();
+    if (save([&] { return m_document.saveAs(*chosen); }))
+        afterFileDialog();
 }
 
 void CommandDispatcher::projectSave() {
     if (m_document.show.state.ProjectPath.isEmpty())
         return projectSaveAs();
+    save([this] { return m_document.save(); });
+}
+
+bool CommandDispatcher::save(const std::function<bool()>& write) {
     m_window.setEnabled(false);
+    bool saved = false;
     {
         const BusyCursor busy;
-        m_window.setStatusPanel(1, m_document.text(TextId::StatusSaving));
-        m_document.saveProject();
-        m_window.setStatusPanel(1, QString());
+        m_document.showStatus(1, m_document.text(TextId::StatusSaving));
+        saved = write();
+        m_document.showStatus(1, QString());
     }
     m_window.setEnabled(true);
+    return saved;
 }
 
 void CommandDispatcher::importCueList() {

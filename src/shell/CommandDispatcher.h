@@ -19,19 +19,6 @@ public:
 
     void execute(const QString& key);
 
-    // A new show of the given mode (1 time-coded, 2 manual) in the editor.
-    void startNewShow(int mode);
-    // The show was replaced in place by one that has no file yet (the
-    // import writes one): title, Save and sort commands and the editor follow.
-    // `recoveredFrom` names the file of a restored recovery copy.
-    void showWithoutFile(int mode, const QString& recoveredFrom = QString());
-    // Opens a project file that the user chose or the start dialog offered.
-    void openProject(const QString& path);
-    // The show of the recovery copy, changed and without a file: a plain
-    // save cannot overwrite the file it came from unasked, Save As proposes
-    // that file. A copy that cannot be read is reported and kept aside.
-    void restoreRecoveryCopy();
-
     // The change question with the given text when the show has unsaved
     // changes; true when the command may go on.
     bool confirmDiscard(int questionText);
@@ -54,6 +41,8 @@ private:
     void projectOpen();
     void projectSaveAs();
     void projectSave();
+    // Runs a write with the window resting and the saving status shown.
+    bool save(const std::function<bool()>& write);
     void importCueList();
     void exitProgram();
     void openReport(int kind);

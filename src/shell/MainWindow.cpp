@@ -1,10 +1,10 @@
 #include "MainWindow.h"
 
 #include "CommandDispatcher.h"
-#include "MenuLayout.h"
 #include "RecoveryKeeper.h"
 #include "ShellTextId.h"
 #include "check/ui/CheckWindow.h"
+#include "document/CommandRegistry.h"
 #include "document/ShowDocument.h"
 #include "editor/ui/CellInput.h"
 #include "editor/ui/EditorCommands.h"
@@ -14,7 +14,6 @@
 #include "platform/widgets/ResponsiveSpreadsheetEngine.h"
 #include "reports/ui/ReportPrinter.h"
 #include "reports/ui/ReportWindow.h"
-#include "settings/TextId.h"
 #include "settings/ui/AboutDialog.h"
 #include "settings/ui/LanguageDialog.h"
 #include "settings/ui/OptionsDialog.h"
@@ -31,7 +30,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUndoStack>
 
 namespace zyn {
 
@@ -39,18 +37,8 @@ namespace {
 
 constexpr int PanelCount = 5;
 
-const QHash<QString, QString>& reportActionCodes() {
-    static const QHash<QString, QString> codes = {
-        {"OK", "REPORT_CLOSE"},          {"Drucken", "REPORT_PRINT"},
-        {"EXPORT", "REPORT_EXPORT"},     {"SEITESTART", "REPORT_SEITESTART"},
-        {"SEITEVOR", "REPORT_SEITEVOR"}, {"SEITEWEITER", "REPORT_SEITEWEITER"},
-        {"SEITEENDE", "REPORT_ENDE"},    {"REPORT_OPTIONEN", "REPORT_OPTIONEN"},
-    };
-    return codes;
-}
-
-bool isSpacer(const char* key) {
-    return QLatin1String(key).startsWith(QLatin1String("Platzhalter"));
+QString nameOf(const char* name) {
+    return QLatin1String(name);
 }
 
 } // namespace
@@ -73,30 +61,29 @@ MainWindow::MainWindow(ShowDocument& document, QWidget* parent)
 
     m_editor = new EditorWindow(document, this);
     setCentralWidget(m_editor);
-    connect(m_editor, &EditorWindow::statusText, this, &MainWindow::setStatusPanel);
-    connect(m_editor, &EditorWindow::commandEnabled, this, &MainWindow::setCommandEnabled);
-    QUndoStack& history = m_editor->commands().history();
-    connect(&history, &QUndoStack::canUndoChanged, action(QStringLiteral("mnukeyEditUndo")),
-            &QAction::setEnabled);
-    connect(&history, &QUndoStack::canRedoChanged, action(QStringLiteral("mnukeyEditRedo")),
-            &QAction::setEnabled);
-    connect(m_editor, &EditorWindow::inputBoxFocused, this,
-            [this](bool focused) { setCommandEnabled(QStringLiteral("mnukeyAusgabe"), !focused); });
     registerDialogs();
+    followDocument();
     relabel();
     resize(1100, 720);
     new RecoveryKeeper(document, m_editor->commands(), this);
 }
 
+void MainWindow::followDocument() {
+    connect(&m_document, &ShowDocument::commandStateChanged, this, &MainWindow::applyCommandState);
+    connect(&m_document, &ShowDocument::titleChanged, this, &MainWindow::setDocumentTitle);
+    connect(&m_document, &ShowDocument::statusTextChanged, this, &MainWindow::setStatusPanel);
+    connect(&m_document, &ShowDocument::languageChanged, this, &MainWindow::relabel);
+    for (const Command& command : CommandRegistry::all())
+        applyCommandState(command.id);
+}
+
 void MainWindow::registerDialogs() {
     m_dispatcher->setDialog(QStringLiteral("keyExtraLanguage"), [this] {
-        LanguageDialog dialog(m_document, *this);
+        LanguageDialog dialog(m_document, this);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyExtraOptionen"), [this] {
         OptionsDialog dialog(m_document, this);
-        connect(&dialog, &OptionsDialog::inputColourChanged, m_editor,
-                &EditorWindow::applyInputColour);
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyExtraCheck"), [this] { checkWindow().present(); });
@@ -104,24 +91,12 @@ void MainWindow::registerDialogs() {
         AboutDialog dialog(m_document, this);
         dialog.exec();
     });
-    // The report window is modeless and opens only when none is open (the
-    // dispatcher queues REPORT_CHANGE otherwise). The printer chosen in its
-    // print dialog stays the current printer for the rest of the run.
-    const auto printer = std::make_shared<ReportPrinter>();
-    const auto openReport = [this, printer] { new ReportWindow(m_document, *this, printer); };
-    m_dispatcher->setDialog(QStringLiteral("keyAusgabeChannelList"), openReport);
-    m_dispatcher->setDialog(QStringLiteral("keyAusgabeTimeList"), openReport);
+    m_dispatcher->setDialog(QStringLiteral("keyAusgabeChannelList"), [this] { openReport(); });
+    m_dispatcher->setDialog(QStringLiteral("keyAusgabeTimeList"), [this] { openReport(); });
     m_dispatcher->setDialog(QStringLiteral("keyDateiImport"), [this] {
         const LocalSpreadsheetEngine local;
         const ResponsiveSpreadsheetEngine engine(local);
         ImportDialog dialog(m_document, engine, this);
-        // The import is one undo step, after the history a new show starts.
-        connect(&dialog, &ImportDialog::showAboutToBeReplaced, this,
-                [this] { m_editor->commands().beginOutsideChange(); });
-        connect(&dialog, &ImportDialog::showWritten, this, [this] {
-            m_dispatcher->showWithoutFile(TimeCodedShow);
-            m_editor->commands().endOutsideChange();
-        });
         dialog.exec();
     });
     m_dispatcher->setDialog(QStringLiteral("keyTransferController"), [this] {
@@ -136,17 +111,21 @@ void MainWindow::registerDialogs() {
         VerifyDriveDialog dialog(m_document, this);
         dialog.exec();
     });
-    // The chip-card transfer has no menu item: Ctrl+Shift+K sends its command.
     m_dispatcher->setDialog(QStringLiteral("keyTransferPCMKarte"), [this] {
         ChipCardDialog dialog(m_document, this);
         dialog.exec();
     });
-    auto* chipCard = new QAction(this);
-    chipCard->setObjectName(QStringLiteral("keyTransferPCMKarte"));
-    chipCard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
-    connect(chipCard, &QAction::triggered, this,
-            [this] { ExecuteCommand(QStringLiteral("keyTransferPCMKarte")); });
-    addAction(chipCard);
+}
+
+void MainWindow::openReport() {
+    // The report window is modeless and opens only when none is open (the
+    // dispatcher queues REPORT_CHANGE otherwise).
+    if (!m_printer)
+        m_printer = std::make_shared<ReportPrinter>();
+    auto* report = new ReportWindow(m_document, m_printer, this);
+    connect(report, &ReportWindow::opened, this, [this, report] { showReport(report); });
+    connect(report, &ReportWindow::closed, this, [this] { showReport(nullptr); });
+    report->open();
 }
 
 MainWindow::~MainWindow() {
@@ -160,49 +139,56 @@ CheckWindow& MainWindow::checkWindow() {
     return *m_checkWindow;
 }
 
+QAction* MainWindow::action(const QString& name) const {
+    QAction* found = m_actions.value(name);
+    if (!found)
+        qFatal("No action is named %s", qPrintable(name));
+    return found;
+}
+
 void MainWindow::ExecuteCommand(const QString& key) {
     m_dispatcher->execute(key);
 }
 
+QAction* MainWindow::addCommandAction(const QString& name, CommandId id, QAction* action) {
+    action->setObjectName(name);
+    m_actions.insert(name, action);
+    m_commandActions[size_t(id)].append(action);
+    return action;
+}
+
 void MainWindow::buildMenus() {
-    for (const MenuLayout::Menu& menuLayout : MenuLayout::Menus) {
+    for (const CommandRegistry::Menu& layout : CommandRegistry::menus()) {
         QMenu* menu = menuBar()->addMenu(QString());
-        menu->setObjectName(QLatin1String(menuLayout.name));
-        menu->menuAction()->setObjectName(QLatin1String(menuLayout.name));
-        m_actions.insert(QLatin1String(menuLayout.name), menu->menuAction());
-        for (int i = 0; i < menuLayout.itemCount; ++i) {
-            const MenuLayout::Item& item = menuLayout.items[i];
-            if (!item.name) {
+        const QString menuName = nameOf(CommandRegistry::command(layout.menu).menuItem);
+        menu->setObjectName(menuName);
+        addCommandAction(menuName, layout.menu, menu->menuAction());
+        for (const CommandId id : layout.items) {
+            if (id == CommandRegistry::Separator) {
                 menu->addSeparator();
                 continue;
             }
-            const QString name = QLatin1String(item.name);
-            QAction* action = menu->addAction(QString());
-            action->setObjectName(name);
-            const QString commandKey = QStringLiteral("key") + name.mid(6);
-            connect(action, &QAction::triggered, this,
-                    [this, commandKey] { ExecuteCommand(commandKey); });
-            m_actions.insert(name, action);
+            const Command& command = CommandRegistry::command(id);
+            QAction* item =
+                addCommandAction(nameOf(command.menuItem), id, menu->addAction(QString()));
+            // Spelt out rather than taken from the platform's standard keys:
+            // those follow the desktop, and without one some (Save As) are empty.
+            if (command.shortcut != QKeyCombination())
+                item->setShortcut(QKeySequence(command.shortcut));
+            const QString key = nameOf(command.key);
+            connect(item, &QAction::triggered, this, [this, key] { ExecuteCommand(key); });
         }
     }
-    // Spelt out rather than taken from the platform's standard keys: those
-    // follow the desktop, and without one some of them (Save As) are empty.
-    const std::pair<const char*, QKeyCombination> shortcuts[] = {
-        {"mnukeyDateiNew", Qt::CTRL | Qt::Key_N},
-        {"mnukeyDateiOpen", Qt::CTRL | Qt::Key_O},
-        {"mnukeyDateiSave", Qt::CTRL | Qt::Key_S},
-        {"mnukeyDateiSaveAs", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-        {"mnukeyDateiEnd", Qt::CTRL | Qt::Key_Q},
-        {"mnukeyEditUndo", Qt::CTRL | Qt::Key_Z},
-        {"mnukeyEditRedo", Qt::CTRL | Qt::Key_Y},
-    };
-    for (const auto& [name, keys] : shortcuts)
-        action(QLatin1String(name))->setShortcut(QKeySequence(keys));
-    for (const QString& name :
-         {QStringLiteral("mnukeyDateiSave"), QStringLiteral("mnukeyEditCUETausch"),
-          QStringLiteral("mnukeyEditICTausch"), QStringLiteral("mnukeyEditUndo"),
-          QStringLiteral("mnukeyEditRedo")})
-        action(name)->setEnabled(false);
+    // Commands without a menu item: their shortcut alone sends them.
+    for (const Command& command : CommandRegistry::all()) {
+        if (command.menuItem || !command.key)
+            continue;
+        const QString key = nameOf(command.key);
+        QAction* shortcut = addCommandAction(key, command.id, new QAction(this));
+        shortcut->setShortcut(QKeySequence(command.shortcut));
+        connect(shortcut, &QAction::triggered, this, [this, key] { ExecuteCommand(key); });
+        addAction(shortcut);
+    }
 }
 
 QToolBar* MainWindow::buildToolBar(const QString& name, bool reportBar) {
@@ -210,29 +196,26 @@ QToolBar* MainWindow::buildToolBar(const QString& name, bool reportBar) {
     bar->setObjectName(name);
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
-    const auto addButtons = [&](const auto& buttons) {
-        for (const MenuLayout::Button& button : buttons) {
-            if (isSpacer(button.key)) {
-                bar->addSeparator();
-                continue;
-            }
-            const QString key = QLatin1String(button.key);
-            QAction* action = bar->addAction(IconSet::icon(QLatin1String(button.image)), QString());
-            action->setObjectName(key);
-            action->setEnabled(button.enabled);
-            action->setVisible(button.shown);
-            if (reportBar)
-                connect(action, &QAction::triggered, this,
-                        [this, key] { reportButtonClicked(key); });
-            else
-                connect(action, &QAction::triggered, this, [this, key] { queueEditCommand(key); });
-            m_actions.insert(key, action);
+    const auto buttons =
+        reportBar ? CommandRegistry::reportButtons() : CommandRegistry::editButtons();
+    for (const CommandId id : buttons) {
+        if (id == CommandRegistry::Separator) {
+            bar->addSeparator();
+            continue;
         }
-    };
-    if (reportBar)
-        addButtons(MenuLayout::ReportButtons);
-    else
-        addButtons(MenuLayout::EditButtons);
+        const Command& command = CommandRegistry::command(id);
+        QAction* button =
+            addCommandAction(nameOf(command.button), id,
+                             bar->addAction(IconSet::icon(nameOf(command.icon)), QString()));
+        button->setVisible(command.buttonShown);
+        const QString code = nameOf(command.actionCode);
+        if (reportBar)
+            // The report window's own timer takes the command.
+            connect(button, &QAction::triggered, this,
+                    [this, code] { m_document.show.state.PendingCommand = code; });
+        else
+            connect(button, &QAction::triggered, this, [this, code] { queueEditCommand(code); });
+    }
     return bar;
 }
 
@@ -248,37 +231,29 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::relabel() {
-    for (const MenuLayout::Menu& menuLayout : MenuLayout::Menus) {
-        action(QLatin1String(menuLayout.name))->setText(m_document.text(menuLayout.text));
-        for (int i = 0; i < menuLayout.itemCount; ++i) {
-            if (const MenuLayout::Item& item = menuLayout.items[i]; item.name)
-                action(QLatin1String(item.name))->setText(m_document.text(item.text));
-        }
+    for (const Command& command : CommandRegistry::all()) {
+        if (command.menuItem)
+            action(nameOf(command.menuItem))->setText(m_document.text(command.text));
+        if (command.button && command.tooltip > 0)
+            action(nameOf(command.button))->setToolTip(m_document.text(command.tooltip));
     }
-    const auto tooltips = [this](const auto& buttons) {
-        for (const MenuLayout::Button& button : buttons) {
-            if (!isSpacer(button.key) && button.tooltip > 0)
-                action(QLatin1String(button.key))->setToolTip(m_document.text(button.tooltip));
-        }
-    };
-    tooltips(MenuLayout::EditButtons);
-    tooltips(MenuLayout::ReportButtons);
     action(QStringLiteral("mnukeyExtraLanguage"))
-        ->setIcon(LanguageDialog::languageIcon(m_document, m_document.settings.languageName));
-    m_editor->relabel();
+        ->setIcon(LanguageDialog::languageIcon(m_document, m_document.settings().languageName));
+}
+
+void MainWindow::applyCommandState(CommandId id) {
+    const ShowDocument::CommandState& state = m_document.commandState(id);
+    for (QAction* action : m_commandActions[size_t(id)]) {
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checkable);
+        action->setChecked(state.checked);
+    }
 }
 
 void MainWindow::queueEditCommand(const QString& actionCode) {
     if (m_document.show.state.InputActive)
         return;
-    m_document.show.state.PendingCommand = actionCode;
-    m_editor->startCommandTimer();
-}
-
-void MainWindow::reportButtonClicked(const QString& key) {
-    const auto code = reportActionCodes().constFind(key);
-    if (code != reportActionCodes().constEnd())
-        m_document.show.state.PendingCommand = *code;
+    m_document.queueCommand(actionCode);
 }
 
 void MainWindow::showReport(QWidget* report) {
@@ -302,13 +277,8 @@ void MainWindow::showReport(QWidget* report) {
     }
     m_editBar->setVisible(!report);
     m_reportBar->setVisible(report != nullptr);
-    for (const char* menu : {"mnukeyDatei", "mnukeyEdit", "mnukeyTransfer"})
-        setCommandEnabled(QLatin1String(menu), !report);
-}
-
-void MainWindow::setCommandEnabled(const QString& name, bool enabled) {
-    if (QAction* target = action(name))
-        target->setEnabled(enabled);
+    for (const CommandId menu : {CommandId::FileMenu, CommandId::EditMenu, CommandId::TransferMenu})
+        m_document.setCommandEnabled(menu, !report);
 }
 
 void MainWindow::setStatusPanel(int panel, const QString& text) {
@@ -325,15 +295,15 @@ void MainWindow::setDocumentTitle(const QString& document) {
 }
 
 void MainWindow::startNewShow(int mode) {
-    m_dispatcher->startNewShow(mode);
+    m_document.newShow(mode);
 }
 
 void MainWindow::openProject(const QString& path) {
-    m_dispatcher->openProject(path);
+    m_document.open(path);
 }
 
 void MainWindow::restoreRecoveryCopy() {
-    m_dispatcher->restoreRecoveryCopy();
+    m_document.restoreRecoveryCopy();
 }
 
 void MainWindow::quit() {
@@ -352,7 +322,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_document.show.state.ShowChanged = false;
     // A normal end: whatever the copy held was saved or given up.
     m_document.recovery.remove();
-    m_document.settings = m_editor->settingsWithLayout();
+    m_document.changeSettings(m_editor->settingsWithLayout());
     m_document.writeSettings();
     event->accept();
 }

@@ -13,7 +13,7 @@ RecoveryKeeper::RecoveryKeeper(ShowDocument& document, EditorCommands& commands,
     m_timer->setObjectName(QStringLiteral("TimerRecovery"));
     m_timer->setInterval(IntervalMs);
     connect(m_timer, &QTimer::timeout, this, &RecoveryKeeper::tick);
-    connect(&commands, &EditorCommands::resultReady, this, &RecoveryKeeper::edited);
+    connect(&document, &ShowDocument::cellsChanged, this, &RecoveryKeeper::edited);
     m_timer->start();
 }
 

@@ -84,7 +84,7 @@ TEST_F(CellInputScenario, LeavingTheBoxAsksBeforeKeepingTheEntry) {
     EXPECT_EQ(cue(6).Description, "");
     EXPECT_FALSE(document->show.state.InputActive);
 
-    document->settings.askBeforeInput = false;
+    changeSettings([](Settings& settings) { settings.askBeforeInput = false; });
     prompter.clear();
     goToCue(6, CueGridModel::DescriptionColumn);
     type(cueGrid(), "b");

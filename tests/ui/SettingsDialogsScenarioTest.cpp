@@ -32,14 +32,14 @@ TEST_F(SettingsDialogsScenario, ALanguageChangeTranslatesStopLabelsAndHeadings) 
     document->show.cues.row(1).TimeText = text(224);
     document->show.cues.row(2).TimeText = englishTimed + " #3";
     document->show.cues.row(3).TimeText = "00:00:03:00";
-    LanguageDialog dialog(*document, *window);
+    LanguageDialog dialog(*document, window.get());
     auto* languages = child<QComboBox>(dialog, "ImageCombo1");
     ASSERT_GE(languages->findText("Deutsch"), 0);
     EXPECT_EQ(languages->currentText(), "English");
     languages->setCurrentIndex(languages->findText("Deutsch"));
     child<QPushButton>(dialog, "OKButton")->click();
 
-    EXPECT_EQ(document->settings.languageName, "Deutsch");
+    EXPECT_EQ(document->settings().languageName, "Deutsch");
     EXPECT_NE(text(225), englishTimed);
     EXPECT_EQ(document->show.cues.row(1).TimeText, text(224));
     EXPECT_EQ(document->show.cues.row(2).TimeText, text(225) + " #3");
@@ -53,23 +53,23 @@ TEST_F(SettingsDialogsScenario, ALanguageChangeTranslatesStopLabelsAndHeadings) 
 TEST_F(SettingsDialogsScenario, CancellingTheLanguageDialogChangesNothing) {
     document->show.cues.row(1).TimeText = text(224);
     const QString before = text(224);
-    LanguageDialog dialog(*document, *window);
+    LanguageDialog dialog(*document, window.get());
     auto* languages = child<QComboBox>(dialog, "ImageCombo1");
     languages->setCurrentIndex(languages->findText("Deutsch"));
     child<QPushButton>(dialog, "CancelButton")->click();
-    EXPECT_EQ(document->settings.languageName, "English");
+    EXPECT_EQ(document->settings().languageName, "English");
     EXPECT_EQ(document->show.cues.row(1).TimeText, before);
 }
 
 TEST_F(SettingsDialogsScenario, OptionsTakeEffectOnlyOnOk) {
-    const Settings before = document->settings;
+    const Settings before = document->settings();
     {
         OptionsDialog dialog(*document, window.get());
         child<QCheckBox>(dialog, "CheckDelete")->setChecked(false);
         child<QTreeWidget>(dialog, "ListePfade")->topLevelItem(0)->setText(1, "/shows");
         child<QPushButton>(dialog, "cmdCancel")->click();
     }
-    EXPECT_EQ(document->settings, before);
+    EXPECT_EQ(document->settings(), before);
 
     // Through the menu command, so the editor's boxes are wired as in use.
     QTimer::singleShot(0, [&] {
@@ -84,14 +84,14 @@ TEST_F(SettingsDialogsScenario, OptionsTakeEffectOnlyOnOk) {
         child<QPushButton>(*dialog, "cmdOK")->click();
     });
     window->ExecuteCommand("keyExtraOptionen");
-    EXPECT_FALSE(document->settings.askBeforeDelete);
-    EXPECT_EQ(document->settings.projectDirectory, "");
-    EXPECT_EQ(document->settings.inputBackColour, 0x1E140A);
+    EXPECT_FALSE(document->settings().askBeforeDelete);
+    EXPECT_EQ(document->settings().projectDirectory, "");
+    EXPECT_EQ(document->settings().inputBackColour, 0x1E140A);
     EXPECT_EQ(find<InputBox>("txt_Eingabe")->palette().color(QPalette::Base), QColor(10, 20, 30));
 }
 
 TEST_F(SettingsDialogsScenario, OriginalAndRestoreSetTheColourBox) {
-    document->settings.inputBackColour = 0x00FF00;
+    changeSettings([](Settings& settings) { settings.inputBackColour = 0x00FF00; });
     OptionsDialog dialog(*document, window.get());
     dialog.findChild<QAction*>("ORIGINAL")->trigger();
     EXPECT_EQ(dialog.colourValue(), Settings::WindowBackgroundColour);

@@ -1,8 +1,8 @@
 // The main window's commands and what the user sees of them.
 #include "UiTestSupport.h"
+#include "document/CommandRegistry.h"
 #include "editor/ui/ShowGridView.h"
 #include "fakes/QtPrinters.h"
-#include "shell/MenuLayout.h"
 #include "ui/WindowTitle.h"
 
 #include <QAction>
@@ -109,23 +109,26 @@ TEST_F(ShellScenario, ImportWithoutAWorkbookEngineSaysSo) {
 
 TEST_F(ShellScenario, EveryToolbarButtonHasATooltipOfItsOwn) {
     QHash<QString, QString> keyOfTooltip;
-    const auto check = [&](const auto& buttons) {
-        for (const MenuLayout::Button& button : buttons) {
-            if (QLatin1String(button.key).startsWith(QLatin1String("Platzhalter")))
-                continue;
-            const QString tooltip = action(button.key)->toolTip();
-            if (button.shown) {
-                EXPECT_FALSE(tooltip.isEmpty()) << button.key;
-            }
-            if (tooltip.isEmpty())
-                continue;
-            EXPECT_FALSE(keyOfTooltip.contains(tooltip))
-                << button.key << " shows the tooltip of " << keyOfTooltip[tooltip].toStdString();
-            keyOfTooltip.insert(tooltip, QLatin1String(button.key));
+    for (const Command& command : CommandRegistry::all()) {
+        if (!command.button)
+            continue;
+        const QString tooltip = action(command.button)->toolTip();
+        if (command.buttonShown) {
+            EXPECT_FALSE(tooltip.isEmpty()) << command.button;
         }
-    };
-    check(MenuLayout::EditButtons);
-    check(MenuLayout::ReportButtons);
+        if (tooltip.isEmpty())
+            continue;
+        EXPECT_FALSE(keyOfTooltip.contains(tooltip))
+            << command.button << " shows the tooltip of " << keyOfTooltip[tooltip].toStdString();
+        keyOfTooltip.insert(tooltip, QLatin1String(command.button));
+    }
+}
+
+TEST_F(ShellScenario, AnUnknownCommandOrActionNameStopsTheProgramLoudly) {
+    // A forked child of a process with Qt's threads can hang; start afresh.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(window->ExecuteCommand("keyDateiSafe"), "No command has the key keyDateiSafe");
+    EXPECT_DEATH(window->action("mnukeyDateiSafe"), "No action is named mnukeyDateiSafe");
 }
 
 TEST_F(ShellScenario, ExitWithoutChangesAsksNothingAndWritesTheSettings) {

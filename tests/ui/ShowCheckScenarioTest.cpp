@@ -1,6 +1,7 @@
 // The findings window, the check before every transfer and its option.
 #include "UiTestSupport.h"
 #include "check/CheckRule.h"
+#include "check/CheckTextId.h"
 #include "check/ui/CheckWindow.h"
 #include "editor/EditResult.h"
 #include "editor/ui/EditorCommands.h"
@@ -95,7 +96,7 @@ TEST_F(ShowCheckScenario, WarningsAskAndOnlyYesOpensTheTransfer) {
     EXPECT_TRUE(prompter.shown().isEmpty());
 }
 
-TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndEditsRefreshTheList) {
+TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndTheListFollowsTheDocument) {
     document->show.ics.cell(3, 4) = "1-11";
     document->show.cues.row(40).TimeText = "00:01:00:00";
     window->ExecuteCommand("keyExtraCheck");
@@ -122,6 +123,11 @@ TEST_F(ShowCheckScenario, DoubleClickPutsTheCurrentCellOnThePlaceAndEditsRefresh
     window->ExecuteCommand("keyEditUndo");
     settle(100);
     EXPECT_EQ(list()->topLevelItemCount(), 2);
+
+    const QString englishCaption = findings()->windowTitle();
+    document->changeLanguage(QStringLiteral("Deutsch"));
+    EXPECT_NE(findings()->windowTitle(), englishCaption);
+    EXPECT_EQ(findings()->windowTitle(), text(CheckTextId::WindowCaption));
 }
 
 TEST_F(ShowCheckScenario, TheModuleGapOptionRefusesABadValueAndSavesAGoodOne) {

@@ -59,7 +59,7 @@ protected:
 
     QByteArray table() const {
         const TableBuilder::Result built =
-            TableBuilder(document->texts.stopLabels()).build(document->show);
+            TableBuilder(document->texts().stopLabels()).build(document->show);
         EXPECT_TRUE(built.ok());
         return built.table.bytes();
     }
@@ -274,7 +274,7 @@ TEST_F(TransferDialogsScenario, TheDriveDialogWritesTheChosenVolumeAndRemembersI
         EXPECT_EQ(pixmapOf(dialog), iconImage("COMMOK"));
         EXPECT_EQ(child<QProgressBar>(dialog, "ProgressBar1")->value(), 6400);
     });
-    EXPECT_EQ(document->settings.usbDrive, disk);
+    EXPECT_EQ(document->settings().usbDrive, disk);
     EXPECT_TRUE(readFile(DriveExport::filePath(disk)) == table());
     EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList{"ZYN600TE.BIN"});
     EXPECT_EQ(QDir(stick).entryList(QDir::Files | QDir::Hidden), QStringList{});

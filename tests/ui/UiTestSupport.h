@@ -60,6 +60,13 @@ protected:
         });
     }
 
+    // Changes the settings as the options dialog does.
+    void changeSettings(const std::function<void(Settings&)>& change) {
+        Settings settings = document->settings();
+        change(settings);
+        document->changeSettings(settings);
+    }
+
     // Lets queued timers and posted events run.
     static void settle(int ms = 30) { QTest::qWait(ms); }
 

@@ -37,7 +37,7 @@ protected:
 
     QByteArray table() const {
         const TableBuilder::Result built =
-            TableBuilder(document->texts.stopLabels()).build(document->show);
+            TableBuilder(document->texts().stopLabels()).build(document->show);
         EXPECT_TRUE(built.ok());
         return built.table.bytes();
     }

@@ -103,7 +103,7 @@ TEST_F(WriteFailureScenario, SettingsThatCannotBeWrittenAtTheEndAreReportedAndKe
     file.close();
 
     window->show();
-    document->settings.languageName = QStringLiteral("Deutsch");
+    changeSettings([](Settings& settings) { settings.languageName = QStringLiteral("Deutsch"); });
     prompter.clear();
     {
         const FileSizeLimit fullDisk(8);

@@ -4,7 +4,6 @@
 #include "check/CheckTextId.h"
 #include "document/ShowDocument.h"
 #include "editor/ui/CueGridModel.h"
-#include "editor/ui/EditorCommands.h"
 #include "editor/ui/EditorWindow.h"
 #include "editor/ui/ShowGridView.h"
 #include "settings/CheckSettings.h"
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -67,12 +65,15 @@ CheckWindow::CheckWindow(ShowDocument& document, EditorWindow& editor, QWidget* 
     layout->addWidget(buttons);
     resize(760, 320);
 
-    // Every edit, undo and redo moves the history's index, and a new or
-    // loaded show clears it: the list follows each of them.
-    connect(&editor.commands().history(), &QUndoStack::indexChanged, this, [this] {
+    // The list follows every edit, undo and redo, a new or loaded show and
+    // the language.
+    const auto follow = [this] {
         if (isVisible())
             recheck();
-    });
+    };
+    connect(&document, &ShowDocument::cellsChanged, this, follow);
+    connect(&document, &ShowDocument::showReplaced, this, follow);
+    connect(&document, &ShowDocument::languageChanged, this, follow);
 }
 
 CheckOptions CheckWindow::savedOptions(const ShowDocument& document) {
@@ -81,7 +82,7 @@ CheckOptions CheckWindow::savedOptions(const ShowDocument& document) {
 
 void CheckWindow::recheck() {
     m_findings =
-        ShowCheck::run(m_document.show, m_document.texts.stopLabels(), savedOptions(m_document));
+        ShowCheck::run(m_document.show, m_document.texts().stopLabels(), savedOptions(m_document));
     relabel();
     fillList();
 }
@@ -118,8 +119,8 @@ void CheckWindow::fillList() {
     for (const CheckFinding& finding : m_findings) {
         auto* item = new QTreeWidgetItem;
         item->setIcon(FindingColumn, IconSet::icon(severityIcon(finding.severity)));
-        item->setText(FindingColumn, CheckFindingText::message(finding, m_document.texts));
-        item->setToolTip(FindingColumn, CheckFindingText::line(finding, m_document.texts));
+        item->setText(FindingColumn, CheckFindingText::message(finding, m_document.texts()));
+        item->setToolTip(FindingColumn, CheckFindingText::line(finding, m_document.texts()));
         item->setText(CueColumn, placeNumber(finding.cue));
         item->setText(KeyColumn, placeNumber(finding.key));
         item->setText(SlaveColumn, placeNumber(finding.slave));

@@ -92,7 +92,7 @@ bool CellInput::isOpen() const {
 }
 
 void CellInput::applyBackground() {
-    const QColor colour = ColourValue::toColour(m_document.settings.inputBackColour);
+    const QColor colour = ColourValue::toColour(m_document.settings().inputBackColour);
     for (InputBox* input : m_boxes)
         input->setBackground(colour);
 }
@@ -174,7 +174,7 @@ void CellInput::focusLost(Box which) {
         close(which);
         return;
     }
-    if (m_document.settings.askBeforeInput) {
+    if (m_document.settings().askBeforeInput) {
         m_busy = true;
         const bool keep = m_document.prompter.ask(m_document.text(EditorTextId::ApplyEntryQuestion),
                                                   m_document.text(TextId::QuestionTitle));

@@ -11,6 +11,7 @@
 #include "ShowGridView.h"
 #include "StepperGridModel.h"
 #include "TimeShiftDialog.h"
+#include "document/CommandId.h"
 #include "document/ShowDocument.h"
 #include "editor/ChannelEdits.h"
 #include "editor/CueEdits.h"
@@ -18,7 +19,6 @@
 #include "editor/CueSort.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
-#include "show/ConfigFile.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -45,7 +45,7 @@ constexpr int KeyInterval = 100;    // ms
 EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
     : QWidget(parent), m_document(document) {
     setObjectName(QStringLiteral("frmProjektfenster"));
-    ConfigFile::readEditorSettings(m_document.home.configPath(), m_document.settings);
+    m_document.readEditorSettings();
     buildLayout();
     layoutGrids();
     relabel();
@@ -65,8 +65,7 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
     });
 
     m_commands = new EditorCommands(document, this);
-    m_commands->setStatusSink([this](const QString& text) { emit statusText(1, text); });
-    connect(m_commands, &EditorCommands::resultReady, this, &EditorWindow::apply);
+    m_commands->setStatusSink([this](const QString& text) { m_document.showStatus(1, text); });
 
     m_input = new CellInput(document, *m_cueGrid, *m_icGrid, *m_stepperGrid, this);
     m_input->setRecorder(
@@ -78,7 +77,10 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
                                                   : edits.sb_Put_Stepper(text, column + 1);
         });
     });
-    connect(m_input, &CellInput::focused, this, &EditorWindow::inputBoxFocused);
+    // The output menu rests while an input box is open.
+    connect(m_input, &CellInput::focused, this, [this](bool focused) {
+        m_document.setCommandEnabled(CommandId::OutputMenu, !focused);
+    });
     connect(m_input, &CellInput::cueCellChanged, this,
             [this](int cue) { m_cueModel->cuesChanged(cue, cue); });
 
@@ -86,6 +88,19 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
     m_icGrid->setCurrentIndex(m_icModel->index(0, 0));
     cueCellEntered();
     channelCellEntered();
+    buildOperations();
+    followDocument();
+}
+
+void EditorWindow::followDocument() {
+    connect(&m_document, &ShowDocument::cellsChanged, this, &EditorWindow::apply);
+    connect(&m_document, &ShowDocument::showReplaced, this, &EditorWindow::showReplaced);
+    connect(&m_document, &ShowDocument::languageChanged, this, [this] {
+        relabel();
+        refreshAll();
+    });
+    connect(&m_document, &ShowDocument::settingsChanged, m_input, &CellInput::applyBackground);
+    connect(&m_document, &ShowDocument::commandQueued, this, &EditorWindow::startCommandTimer);
 }
 
 EditorWindow::~EditorWindow() {
@@ -151,7 +166,7 @@ int EditorWindow::pixelsToTwips(int pixels) const {
 }
 
 void EditorWindow::layoutGrids() {
-    const Settings& settings = m_document.settings;
+    const Settings& settings = m_document.settings();
     m_cueGrid->verticalHeader()->setFixedWidth(twipsToPixels(MarkerWidth + NumberWidth));
     m_cueGrid->setColumnWidth(CueGridModel::TimeColumn, twipsToPixels(settings.timeColumnWidth));
     m_cueGrid->setColumnWidth(CueGridModel::DescriptionColumn,
@@ -183,8 +198,8 @@ void EditorWindow::cueCellEntered() {
     const QModelIndex current = m_cueGrid->currentIndex();
     m_cueModel->setMarkerRow(current.isValid() ? current.row() : -1);
     if (current.isValid())
-        emit statusText(3, m_document.text(TextId::HeadingCue) + QStringLiteral(": ") +
-                               QString::number(current.row() + 1));
+        m_document.showStatus(3, m_document.text(TextId::HeadingCue) + QStringLiteral(": ") +
+                                     QString::number(current.row() + 1));
 }
 
 void EditorWindow::channelCellEntered() {
@@ -192,10 +207,10 @@ void EditorWindow::channelCellEntered() {
     m_icModel->setMarkerRow(current.isValid() ? current.row() : -1);
     if (!current.isValid())
         return;
-    emit statusText(4, m_document.text(TextId::HeadingSlave) + QStringLiteral(": ") +
-                           QString::number(current.row() + 1));
-    emit statusText(5, m_document.text(TextId::HeadingChannel) + QStringLiteral(": ") +
-                           QString::number(current.column() + 1));
+    m_document.showStatus(4, m_document.text(TextId::HeadingSlave) + QStringLiteral(": ") +
+                                 QString::number(current.row() + 1));
+    m_document.showStatus(5, m_document.text(TextId::HeadingChannel) + QStringLiteral(": ") +
+                                 QString::number(current.column() + 1));
 }
 
 void EditorWindow::startCommandTimer() {
@@ -209,15 +224,9 @@ void EditorWindow::ignoreNextKey() {
 
 void EditorWindow::showReplaced() {
     m_keyMap->timeCodedShow = m_document.show.state.ShowMode == TimeCodedShow;
-    m_commands->clearHistory();
     refreshAll();
     cueCellEntered();
     channelCellEntered();
-}
-
-void EditorWindow::languageChanged() {
-    m_commands->clearHistory();
-    refreshAll();
 }
 
 void EditorWindow::refreshAll() {
@@ -227,7 +236,7 @@ void EditorWindow::refreshAll() {
 }
 
 Settings EditorWindow::settingsWithLayout() const {
-    Settings settings = m_document.settings;
+    Settings settings = m_document.settings();
     const auto twips16 = [this](int pixels) {
         return static_cast<qint16>(std::clamp(pixelsToTwips(pixels), 1, 32767));
     };
@@ -238,86 +247,116 @@ Settings EditorWindow::settingsWithLayout() const {
     return settings;
 }
 
-void EditorWindow::applyInputColour() {
-    m_input->applyBackground();
-}
-
 int EditorWindow::currentCueRow() const {
     const QModelIndex current = m_cueGrid->currentIndex();
     return current.isValid() ? current.row() + 1 : 1;
+}
+
+void EditorWindow::buildOperations() {
+    const auto cueEdit = [this](auto operation) {
+        return [this, operation] {
+            const int row = currentCueRow();
+            const CueSelection cues = GridSelections::cues(*m_cueGrid);
+            m_commands->run([&](EditContext& context) { return operation(context, row, cues); });
+        };
+    };
+    const auto channelEdit = [this](auto operation) {
+        return [this, operation] {
+            const int row = currentCueRow();
+            const IcSelection channels = GridSelections::channels(*m_icGrid);
+            m_commands->run([&](EditContext& context) {
+                ChannelEdits edits(context);
+                return operation(edits, row, channels);
+            });
+        };
+    };
+    const auto stepperEdit = [this](auto operation) {
+        return [this, operation] {
+            const int row = currentCueRow();
+            const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
+            m_commands->run([&](EditContext& context) {
+                ChannelEdits edits(context);
+                return operation(edits, row, steppers);
+            });
+        };
+    };
+    const auto stop = [cueEdit](StopKind kind) {
+        return cueEdit([kind](EditContext& c, int, const CueSelection& cues) {
+            return CueEdits(c).cb_CUE_ChangeToManuell(kind, cues);
+        });
+    };
+    using Cues = const CueSelection&;
+    using Channels = const IcSelection&;
+    using Steppers = const StepperSelection&;
+    m_operations = {
+        {"CUES_SORT", [this] { sortCues(true); }},
+        {"CUES_COPY",
+         cueEdit([](EditContext& c, int row, Cues) { return CueEdits(c).sb_CUE_Copy(row); })},
+        {"CUES_TAUSCH",
+         cueEdit([](EditContext& c, int row, Cues) { return CueEdits(c).sb_CUE_Tausch(row); })},
+        {"CUES_DELETE",
+         cueEdit([](EditContext& c, int, Cues cues) { return CueEdits(c).cb_CUE_Delete(cues); })},
+        {"CUES_DELETE_ICS", cueEdit([](EditContext& c, int, Cues cues) {
+             return CueEdits(c).cb_CUE_Delete_ICs(cues);
+         })},
+        {"CUES_PASTE",
+         cueEdit([](EditContext& c, int row, Cues) { return CueInsert(c).sb_CUE_Paste(row); })},
+        {"CueStop", stop(StopKind::CueStop)},
+        {"CueStopTime", stop(StopKind::CueStopTime)},
+        {"CueStopTimeReset", stop(StopKind::CueStopTimeReset)},
+        {"IC_DELETE", channelEdit([](ChannelEdits& e, int, Channels channels) {
+             return e.sb_IC_Delete(channels);
+         })},
+        {"IC_COPY", channelEdit([](ChannelEdits& e, int, Channels channels) {
+             return e.sb_IC_Copy(channels.currentSlave, channels.currentChannel);
+         })},
+        {"IC_TAUSCH", channelEdit([](ChannelEdits& e, int, Channels channels) {
+             return e.sb_IC_Tausch(channels);
+         })},
+        {"IC_PUTCUE", channelEdit([](ChannelEdits& e, int row, Channels channels) {
+             return e.sb_Eingabe_ICSelect(row, channels);
+         })},
+        {"STEPER_DELETE", stepperEdit([](ChannelEdits& e, int, Steppers steppers) {
+             return e.sb_Stepper_Delete(steppers);
+         })},
+        {"STEPER_COPY", stepperEdit([](ChannelEdits& e, int, Steppers steppers) {
+             return e.sb_Steper_Copy(steppers.current);
+         })},
+        {"STEPER_TAUSCH", stepperEdit([](ChannelEdits& e, int, Steppers steppers) {
+             return e.sb_Steper_Tausch(steppers);
+         })},
+        {"STEPER_PUTCUE", stepperEdit([](ChannelEdits& e, int row, Steppers steppers) {
+             return e.sb_Eingabe_StepperSelect(row, steppers.current);
+         })},
+        {"SAVE", [this] { saveProject(); }},
+        {"TimeChangeAll", [this] { openTimeShift(); }},
+        {"UNDO", [this] { m_document.history().undo(); }},
+        {"REDO", [this] { m_document.history().redo(); }},
+    };
+}
+
+bool EditorWindow::runOperation(const QString& actionCode) {
+    const auto operation = m_operations.constFind(actionCode);
+    if (operation == m_operations.constEnd())
+        return false;
+    (*operation)();
+    return true;
 }
 
 void EditorWindow::runPendingCommand() {
     m_commandTimer->stop();
     const QString code = m_document.show.state.PendingCommand;
     m_document.show.state.PendingCommand.clear();
-    const CueSelection cues = GridSelections::cues(*m_cueGrid);
-    const IcSelection channels = GridSelections::channels(*m_icGrid);
-    const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
-    const auto channelEdit = [this](auto operation) {
-        m_commands->run([&](EditContext& context) {
-            ChannelEdits edits(context);
-            return operation(edits);
-        });
-    };
-    const auto cueEdit = [this](auto operation) {
-        m_commands->run([&](EditContext& context) {
-            CueEdits edits(context);
-            return operation(edits);
-        });
-    };
-    const int row = currentCueRow();
-    if (code == u"CUES_SORT")
-        sortCues(true);
-    else if (code == u"CUES_COPY")
-        cueEdit([&](CueEdits& e) { return e.sb_CUE_Copy(row); });
-    else if (code == u"CUES_TAUSCH")
-        cueEdit([&](CueEdits& e) { return e.sb_CUE_Tausch(row); });
-    else if (code == u"CUES_DELETE")
-        cueEdit([&](CueEdits& e) { return e.cb_CUE_Delete(cues); });
-    else if (code == u"CUES_PASTE")
-        m_commands->run([&](EditContext& context) { return CueInsert(context).sb_CUE_Paste(row); });
-    else if (code == u"CueStop" || code == u"CueStopTime" || code == u"CueStopTimeReset") {
-        const StopKind kind = code == u"CueStop"       ? StopKind::CueStop
-                              : code == u"CueStopTime" ? StopKind::CueStopTime
-                                                       : StopKind::CueStopTimeReset;
-        cueEdit([&](CueEdits& e) { return e.cb_CUE_ChangeToManuell(kind, cues); });
-    } else if (code == u"IC_DELETE")
-        channelEdit([&](ChannelEdits& e) { return e.sb_IC_Delete(channels); });
-    else if (code == u"IC_COPY")
-        channelEdit([&](ChannelEdits& e) {
-            return e.sb_IC_Copy(channels.currentSlave, channels.currentChannel);
-        });
-    else if (code == u"IC_TAUSCH")
-        channelEdit([&](ChannelEdits& e) { return e.sb_IC_Tausch(channels); });
-    else if (code == u"IC_PUTCUE")
-        channelEdit([&](ChannelEdits& e) { return e.sb_Eingabe_ICSelect(row, channels); });
-    else if (code == u"STEPER_DELETE")
-        channelEdit([&](ChannelEdits& e) { return e.sb_Stepper_Delete(steppers); });
-    else if (code == u"STEPER_COPY")
-        channelEdit([&](ChannelEdits& e) { return e.sb_Steper_Copy(steppers.current); });
-    else if (code == u"STEPER_TAUSCH")
-        channelEdit([&](ChannelEdits& e) { return e.sb_Steper_Tausch(steppers); });
-    else if (code == u"STEPER_PUTCUE")
-        channelEdit(
-            [&](ChannelEdits& e) { return e.sb_Eingabe_StepperSelect(row, steppers.current); });
-    else if (code == u"SAVE")
-        saveProject();
-    else if (code == u"TimeChangeAll")
-        openTimeShift();
-    else if (code == u"UNDO")
-        m_commands->history().undo();
-    else if (code == u"REDO")
-        m_commands->history().redo();
+    runOperation(code);
 }
 
 void EditorWindow::saveProject() {
     if (m_document.show.state.ProjectPath.isEmpty())
         return;
     const BusyCursor busy;
-    emit statusText(1, m_document.text(TextId::StatusSaving));
-    m_document.saveProject();
-    emit statusText(1, QString());
+    m_document.showStatus(1, m_document.text(TextId::StatusSaving));
+    m_document.save();
+    m_document.showStatus(1, QString());
 }
 
 void EditorWindow::sortCues(bool askFirst) {
@@ -327,13 +366,13 @@ void EditorWindow::sortCues(bool askFirst) {
         if (percent == shownPercent)
             return;
         shownPercent = percent;
-        emit statusText(1, CueSort::progressText(m_document.texts, done, total));
+        m_document.showStatus(1, CueSort::progressText(m_document.texts(), done, total));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     const int row = currentCueRow();
     m_commands->run(
         [&](EditContext& context) { return CueSort(context).sort(askFirst, row, progress); });
-    emit statusText(1, QString());
+    m_document.showStatus(1, QString());
 }
 
 void EditorWindow::openTimeShift() {
@@ -353,19 +392,15 @@ void EditorWindow::openKeyDialog() {
 }
 
 void EditorWindow::enableSwap(int which) {
-    const auto enable = [this](const char* menu, const char* button) {
-        emit commandEnabled(QLatin1String(menu), true);
-        emit commandEnabled(QLatin1String(button), true);
-    };
     switch (static_cast<SwapCommand>(which)) {
     case SwapCommand::Cue:
-        enable("mnukeyEditCUETausch", "CUES_TAUSCH");
+        m_document.setCommandEnabled(CommandId::CueSwap, true);
         break;
     case SwapCommand::Ic:
-        enable("mnukeyEditICTausch", "IC_TAUSCH");
+        m_document.setCommandEnabled(CommandId::ChannelSwap, true);
         break;
     case SwapCommand::Stepper:
-        enable("STEPER_TAUSCH", "STEPER_TAUSCH");
+        m_document.setCommandEnabled(CommandId::StepperSwap, true);
         break;
     case SwapCommand::None:
         break;
@@ -421,8 +456,6 @@ void EditorWindow::onGridAction(GridKeyMap::Grid grid, GridKeyMap::Action action
 void EditorWindow::cueAction(GridKeyMap::Action action, const QString& text) {
     using Action = GridKeyMap::Action;
     const QModelIndex current = m_cueGrid->currentIndex();
-    const int row = currentCueRow();
-    const CueSelection cues = GridSelections::cues(*m_cueGrid);
     switch (action) {
     case Action::OpenBox:
         m_input->open(CellInput::Box::Cue, text);
@@ -435,29 +468,32 @@ void EditorWindow::cueAction(GridKeyMap::Action action, const QString& text) {
                                                          : CueGridModel::DescriptionColumn));
         break;
     case Action::Copy:
-        m_commands->run([&](EditContext& c) { return CueEdits(c).sb_CUE_Copy(row); });
+        runOperation(QStringLiteral("CUES_COPY"));
         break;
     case Action::Swap:
-        m_commands->run([&](EditContext& c) { return CueEdits(c).sb_CUE_Tausch(row); });
+        runOperation(QStringLiteral("CUES_TAUSCH"));
         break;
     case Action::InsertCue:
-        m_commands->run([&](EditContext& c) { return CueInsert(c).sb_CUE_Paste(row); });
+        runOperation(QStringLiteral("CUES_PASTE"));
         break;
     case Action::Delete:
-        m_commands->run([&](EditContext& c) { return CueEdits(c).cb_CUE_Delete(cues); });
+        runOperation(QStringLiteral("CUES_DELETE"));
         break;
     case Action::DeleteCueChannels:
-        m_commands->run([&](EditContext& c) { return CueEdits(c).cb_CUE_Delete_ICs(cues); });
+        runOperation(QStringLiteral("CUES_DELETE_ICS"));
         break;
     default:
         break;
     }
 }
 
+int EditorWindow::securityKeyCode(int level) {
+    return level == 0 ? ChannelEdits::KeyF12 : ChannelEdits::KeyF1 + level - 1;
+}
+
 void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QString& text) {
     using Action = GridKeyMap::Action;
     const IcSelection channels = GridSelections::channels(*m_icGrid);
-    const int row = currentCueRow();
     switch (action) {
     case Action::OpenBox:
         m_input->open(CellInput::Box::Channel, text);
@@ -474,27 +510,23 @@ void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QSt
     case Action::KeyDialog:
         openKeyDialog();
         break;
-    case Action::SecurityLevel: {
-        const int keyCode = level == 0 ? ChannelEdits::KeyF12 : ChannelEdits::KeyF1 + level - 1;
-        m_commands->run(
-            [&](EditContext& c) { return ChannelEdits(c).sb_IC_Set_Security(keyCode, channels); });
-        break;
-    }
-    case Action::Copy:
+    case Action::SecurityLevel:
         m_commands->run([&](EditContext& c) {
-            return ChannelEdits(c).sb_IC_Copy(channels.currentSlave, channels.currentChannel);
+            return ChannelEdits(c).sb_IC_Set_Security(securityKeyCode(level), channels);
         });
         break;
+    case Action::Copy:
+        runOperation(QStringLiteral("IC_COPY"));
+        break;
     case Action::Swap:
-        m_commands->run([&](EditContext& c) { return ChannelEdits(c).sb_IC_Tausch(channels); });
+        runOperation(QStringLiteral("IC_TAUSCH"));
         break;
     case Action::Delete:
-        m_commands->run([&](EditContext& c) { return ChannelEdits(c).sb_IC_Delete(channels); });
+        runOperation(QStringLiteral("IC_DELETE"));
         break;
     case Action::PutCue:
         if (!m_document.show.state.InputActive)
-            m_commands->run(
-                [&](EditContext& c) { return ChannelEdits(c).sb_Eingabe_ICSelect(row, channels); });
+            runOperation(QStringLiteral("IC_PUTCUE"));
         break;
     default:
         break;
@@ -503,34 +535,28 @@ void EditorWindow::channelAction(GridKeyMap::Action action, int level, const QSt
 
 void EditorWindow::stepperAction(GridKeyMap::Action action, int level, const QString& text) {
     using Action = GridKeyMap::Action;
-    const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
-    const int row = currentCueRow();
-    const auto edit = [this](auto operation) {
-        m_commands->run([&](EditContext& c) {
-            ChannelEdits edits(c);
-            return operation(edits);
-        });
-    };
     switch (action) {
     case Action::OpenBox:
         m_input->open(CellInput::Box::Stepper, text);
         break;
     case Action::SecurityLevel: {
-        const int keyCode = level == 0 ? ChannelEdits::KeyF12 : ChannelEdits::KeyF1 + level - 1;
-        edit([&](ChannelEdits& e) { return e.sb_Steper_Set_Security(keyCode, steppers); });
+        const StepperSelection steppers = GridSelections::steppers(*m_stepperGrid);
+        m_commands->run([&](EditContext& c) {
+            return ChannelEdits(c).sb_Steper_Set_Security(securityKeyCode(level), steppers);
+        });
         break;
     }
     case Action::PutCue:
-        edit([&](ChannelEdits& e) { return e.sb_Eingabe_StepperSelect(row, steppers.current); });
+        runOperation(QStringLiteral("STEPER_PUTCUE"));
         break;
     case Action::Delete:
-        edit([&](ChannelEdits& e) { return e.sb_Stepper_Delete(steppers); });
+        runOperation(QStringLiteral("STEPER_DELETE"));
         break;
     case Action::Copy:
-        edit([&](ChannelEdits& e) { return e.sb_Steper_Copy(steppers.current); });
+        runOperation(QStringLiteral("STEPER_COPY"));
         break;
     case Action::Swap:
-        edit([&](ChannelEdits& e) { return e.sb_Steper_Tausch(steppers); });
+        runOperation(QStringLiteral("STEPER_TAUSCH"));
         break;
     default:
         break;

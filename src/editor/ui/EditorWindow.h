@@ -2,7 +2,9 @@
 
 #include "GridKeyMap.h"
 
+#include <QHash>
 #include <QWidget>
+#include <functional>
 
 class QSplitter;
 class QTimer;
@@ -36,18 +38,12 @@ public:
     void startCommandTimer();
     // The next key in a grid is swallowed (after a file dialog closed).
     void ignoreNextKey();
-    // The show was replaced (new or loaded): every grid is redrawn and the
-    // undo history starts afresh.
+    // The show was replaced (new or loaded): every grid is redrawn.
     void showReplaced();
-    // The stop labels in the show changed language: older undo steps would
-    // bring back the old labels, so the history starts afresh.
-    void languageChanged();
     // The cue sort; with askFirst false it asks nothing.
     void sortCues(bool askFirst);
     // The settings as they are now, with the current layout in twips.
     Settings settingsWithLayout() const;
-    // The input boxes take the configured background colour.
-    void applyInputColour();
 
     ShowGridView& cueGrid() const { return *m_cueGrid; }
     ShowGridView& icGrid() const { return *m_icGrid; }
@@ -55,20 +51,20 @@ public:
     CellInput& input() const { return *m_input; }
     EditorCommands& commands() const { return *m_commands; }
 
-signals:
-    void statusText(int panel, const QString& text);
-    void commandEnabled(const QString& name, bool enabled);
-    void inputBoxFocused(bool focused);
-
 private:
     void buildLayout();
     void layoutGrids();
+    void followDocument();
+    void buildOperations();
     void runPendingCommand();
+    // Runs the operation of an action code; false for a code it has none for.
+    bool runOperation(const QString& actionCode);
     void onGridAction(GridKeyMap::Grid grid, GridKeyMap::Action action, int level,
                       const QString& text);
     void cueAction(GridKeyMap::Action action, const QString& text);
     void channelAction(GridKeyMap::Action action, int level, const QString& text);
     void stepperAction(GridKeyMap::Action action, int level, const QString& text);
+    static int securityKeyCode(int level);
     void cueCellEntered();
     void channelCellEntered();
     void saveProject();
@@ -94,6 +90,9 @@ private:
     EditorCommands* m_commands = nullptr;
     QTimer* m_commandTimer = nullptr;
     QTimer* m_keyTimer = nullptr;
+    // The operation of every action code the toolbar, the menus and the
+    // grids' keys share.
+    QHash<QString, std::function<void()>> m_operations;
 };
 
 } // namespace zyn

@@ -37,9 +37,9 @@ KeyDialog::KeyDialog(ShowDocument& document, EditorCommands& commands, int slave
                        .arg(Version::Minor)
                        .arg(Version::Revision) +
                    document.text(EditTextId::KeyDialogTitle));
-    auto* first = new QLabel(m_edit.firstLabel(document.texts, slave, channel));
+    auto* first = new QLabel(m_edit.firstLabel(document.texts(), slave, channel));
     first->setObjectName(QStringLiteral("Label1"));
-    auto* second = new QLabel(m_edit.secondLabel(document.texts));
+    auto* second = new QLabel(m_edit.secondLabel(document.texts()));
     second->setObjectName(QStringLiteral("Label2"));
     QFont big = second->font();
     big.setBold(true);

@@ -165,7 +165,7 @@ QWidget* ImportDialog::optionsFrame() {
 }
 
 QWidget* ImportDialog::previewGrid() {
-    m_model = new ImportPreviewModel(m_import.preview(), m_document.texts, this);
+    m_model = new ImportPreviewModel(m_import.preview(), m_document.texts(), this);
     m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("MSHFlexGrid_Data"));
     m_grid->setModel(m_model);
@@ -191,8 +191,8 @@ QWidget* ImportDialog::previewGrid() {
 QString ImportDialog::startDirectory() const {
     if (!m_import.path().isEmpty())
         return QFileInfo(m_import.path()).absolutePath();
-    if (!m_document.settings.projectDirectory.isEmpty())
-        return m_document.settings.projectDirectory;
+    if (!m_document.settings().projectDirectory.isEmpty())
+        return m_document.settings().projectDirectory;
     return m_document.home.projectsDirectory();
 }
 
@@ -201,7 +201,7 @@ void ImportDialog::setStatus(const QString& status) {
 }
 
 void ImportDialog::report(const ImportError& error) {
-    m_document.prompter.warn(ImportErrorText::description(error, m_document.texts),
+    m_document.prompter.warn(ImportErrorText::description(error, m_document.texts()),
                              text(TextId::WarningTitle));
 }
 
@@ -274,7 +274,7 @@ void ImportDialog::importRows() {
     // One box for both: the rows read before an error keep their rounded times.
     QStringList messages;
     if (error)
-        messages.append(ImportErrorText::description(error, m_document.texts));
+        messages.append(ImportErrorText::description(error, m_document.texts()));
     if (m_import.timesInWholeSeconds())
         messages.append(text(ImportTextId::NoteXlsWholeSeconds));
     if (!messages.isEmpty())
@@ -305,14 +305,16 @@ void ImportDialog::clearPreview() {
 void ImportDialog::writeCues() {
     if (m_import.preview().isEmpty())
         return;
-    emit showAboutToBeReplaced();
+    // The show as it was is kept for the undo of the whole import.
+    m_document.beginOutsideChange();
     CueWriteResult written;
     {
         const BusyCursor busy;
         setStatus(text(ImportTextId::StatusWriting));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         written = m_import.write(m_mergeTimes->isChecked(), m_document.show);
-        emit showWritten();
+        m_document.showWithoutFile(TimeCodedShow);
+        m_document.endOutsideChange();
         setStatus({});
     }
     if (written.cueLimitReached)

@@ -29,14 +29,6 @@ public:
                  QWidget* parent = nullptr);
     ~ImportDialog() override;
 
-signals:
-    // WRITE is about to replace the show: the last moment the old one can be
-    // kept (to undo the import).
-    void showAboutToBeReplaced();
-    // WRITE has replaced the show with the preview's cues; the show has no
-    // file and counts as changed.
-    void showWritten();
-
 private:
     QWidget* fileFrame();
     QWidget* optionsFrame();

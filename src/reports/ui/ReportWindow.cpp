@@ -4,6 +4,7 @@
 #include "ReportPreview.h"
 #include "ReportPrinter.h"
 #include "ReportUiTextId.h"
+#include "document/CommandId.h"
 #include "document/ShowDocument.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompter.h"
@@ -15,7 +16,6 @@
 #include "reports/render/ReportPdf.h"
 #include "reports/render/ReportRenderer.h"
 #include "reports/xlsx/ReportExporter.h"
-#include "shell/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -37,20 +37,21 @@ constexpr int DeskMargin = 16;
 // The menu entry of each report kind.
 constexpr struct {
     int kind;
-    const char* entry;
+    CommandId entry;
 } ReportEntries[] = {
-    {ChannelListReport, "mnukeyAusgabeChannelList"},
-    {TimeListReport, "mnukeyAusgabeTimeList"},
+    {ChannelListReport, CommandId::ChannelList},
+    {TimeListReport, CommandId::TimeList},
 };
 
 // The paging buttons of the report toolbar.
-constexpr const char* PagingButtons[] = {"SEITESTART", "SEITEVOR", "SEITEWEITER", "SEITEENDE"};
+constexpr CommandId PagingButtons[] = {CommandId::FirstPage, CommandId::PreviousPage,
+                                       CommandId::NextPage, CommandId::LastPage};
 
 } // namespace
 
-ReportWindow::ReportWindow(ShowDocument& document, MainWindow& window,
-                           std::shared_ptr<ReportPrinter> printer)
-    : QWidget(&window), m_document(document), m_window(window), m_printer(std::move(printer)) {
+ReportWindow::ReportWindow(ShowDocument& document, std::shared_ptr<ReportPrinter> printer,
+                           QWidget* parent)
+    : QWidget(parent), m_document(document), m_printer(std::move(printer)) {
     setObjectName(QStringLiteral("frm_Reports"));
     m_preview = new ReportPreview;
     // The sheet lies on the desk with a margin all round.
@@ -71,10 +72,13 @@ ReportWindow::ReportWindow(ShowDocument& document, MainWindow& window,
     m_timer = new QTimer(this);
     m_timer->setInterval(PollInterval);
     connect(m_timer, &QTimer::timeout, this, &ReportWindow::runPendingCommand);
+}
 
-    m_window.showReport(this);
+void ReportWindow::open() {
+    emit opened();
     m_busy = true;
-    const ReportBuilder builder(m_document.show, m_document.texts, m_measurer, m_printer->paper());
+    const ReportBuilder builder(m_document.show, m_document.texts(), m_measurer,
+                                m_printer->paper());
     m_report = builder.windowLoad();
     m_currentPage = 1;
     m_labelLayout = LabelLayout::sb_Label_Layout_Read();
@@ -134,20 +138,20 @@ void ReportWindow::handle(const QString& code) {
 }
 
 ReportRenderer ReportWindow::renderer() const {
-    ReportRenderer renderer(m_report, m_document.texts, QDate::currentDate());
+    ReportRenderer renderer(m_report, m_document.texts(), QDate::currentDate());
     renderer.setSubtitle(m_subtitle);
     renderer.setLabelLayout(m_labelLayout);
     return renderer;
 }
 
 void ReportWindow::sb_Make_DatenPool() {
-    m_window.setStatusPanel(1, m_document.text(ReportTextId::PreparingData));
+    m_document.showStatus(1, m_document.text(ReportTextId::PreparingData));
     m_report.Kind = qint16(m_document.ReportKind);
     markReportEntries(true);
-    ReportBuilder builder(m_document.show, m_document.texts, m_measurer, m_printer->paper());
+    ReportBuilder builder(m_document.show, m_document.texts(), m_measurer, m_printer->paper());
     builder.setProgress([this](int cueRow, const QString& status) {
         if (!status.isEmpty())
-            m_window.setStatusPanel(1, status);
+            m_document.showStatus(1, status);
         // Only painting and timers: no command can start while the pool is
         // half built.
         if (cueRow % CuesBetweenRepaints == 0)
@@ -158,7 +162,7 @@ void ReportWindow::sb_Make_DatenPool() {
     m_labelLayout = LabelLayout::sb_Label_Layout_Read();
     m_currentPage = 1;
     sb_Report_ListenSeite_Show();
-    m_window.setStatusPanel(1, QString());
+    m_document.showStatus(1, QString());
 }
 
 void ReportWindow::sb_Report_ListenSeite_Show() {
@@ -174,19 +178,15 @@ void ReportWindow::sb_Set_Werkzeugleite_Seiten() {
         PageNavigation::buttons(m_currentPage, m_report.PageCount);
     const bool enabled[] = {buttons.first, buttons.previous, buttons.next, buttons.last};
     for (int i = 0; i < 4; ++i)
-        m_window.setCommandEnabled(QLatin1String(PagingButtons[i]), enabled[i]);
+        m_document.setCommandEnabled(PagingButtons[i], enabled[i]);
 }
 
 void ReportWindow::markReportEntries(bool open) {
     for (const auto& report : ReportEntries) {
-        QAction* entry = m_window.action(QLatin1String(report.entry));
-        if (!entry)
-            continue;
         const bool shown = open && report.kind == m_report.Kind;
-        entry->setCheckable(open);
-        entry->setChecked(shown);
+        m_document.setCommandChecked(report.entry, open, shown);
         // The report on show cannot be chosen again; the other one switches.
-        entry->setEnabled(!shown);
+        m_document.setCommandEnabled(report.entry, !shown);
     }
 }
 
@@ -233,8 +233,8 @@ QString ReportWindow::dialogDirectory() const {
     const QString& project = m_document.show.state.ProjectPath;
     if (!project.isEmpty())
         return QFileInfo(project).absolutePath();
-    if (!m_document.settings.projectDirectory.isEmpty())
-        return m_document.settings.projectDirectory;
+    if (!m_document.settings().projectDirectory.isEmpty())
+        return m_document.settings().projectDirectory;
     return m_document.home.projectsDirectory();
 }
 
@@ -253,7 +253,7 @@ void ReportWindow::printToPdf(const PrintChoice& choice) {
     FileError error;
     {
         const BusyCursor busy;
-        error = ReportPdf::save(m_report, m_document.texts, QDate::currentDate(), path, choice,
+        error = ReportPdf::save(m_report, m_document.texts(), QDate::currentDate(), path, choice,
                                 m_currentPage);
     }
     if (error)
@@ -284,9 +284,9 @@ void ReportWindow::sb_Export_Report() {
     ReportExporter::Outcome outcome;
     {
         const BusyCursor busy;
-        m_window.setStatusPanel(1, m_document.text(ReportUiTextId::ExportingStatus));
+        m_document.showStatus(1, m_document.text(ReportUiTextId::ExportingStatus));
         outcome = ReportExporter::sb_Export_Report(m_report, *chosen);
-        m_window.setStatusPanel(1, QString());
+        m_document.showStatus(1, QString());
     }
     if (outcome.error)
         m_document.ShowErrorMessage(outcome.error);
@@ -298,7 +298,7 @@ void ReportWindow::unload() {
     m_document.show.state.PendingCommand.clear();
     m_document.ReportKind = NoReport;
     markReportEntries(false);
-    m_window.showReport(nullptr);
+    emit closed();
     deleteLater();
 }
 

@@ -12,7 +12,6 @@ class QTimer;
 namespace zyn {
 
 class ShowDocument;
-class MainWindow;
 class ReportPreview;
 class ReportPrinter;
 class ReportRenderer;
@@ -33,14 +32,21 @@ public:
     // How often the window looks for a command, in milliseconds.
     static constexpr int PollInterval = 20;
 
-    // Opens the report of document.ReportKind in the window.
-    ReportWindow(ShowDocument& document, MainWindow& window,
-                 std::shared_ptr<ReportPrinter> printer);
+    ReportWindow(ShowDocument& document, std::shared_ptr<ReportPrinter> printer,
+                 QWidget* parent = nullptr);
     ~ReportWindow() override;
 
     const Report& report() const { return m_report; }
     int currentPage() const { return m_currentPage; }
     const ReportPreview& preview() const { return *m_preview; }
+
+    // Opens the report of document.ReportKind in the window.
+    void open();
+
+signals:
+    // The window wants the editor's place, and gives it back.
+    void opened();
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,7 +68,6 @@ private:
     QString dialogDirectory() const;
 
     ShowDocument& m_document;
-    MainWindow& m_window;
     std::shared_ptr<ReportPrinter> m_printer;
     FontMeasurer m_measurer;
     Report m_report;

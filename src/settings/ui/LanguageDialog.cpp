@@ -8,7 +8,6 @@
 #include "settings/LanguageFile.h"
 #include "settings/LanguageLoader.h"
 #include "settings/TextId.h"
-#include "shell/MainWindow.h"
 #include "ui/IconSet.h"
 
 #include <QComboBox>
@@ -28,8 +27,8 @@ QIcon LanguageDialog::languageIcon(const ShowDocument& document, const QString& 
     return QFileInfo(path).isFile() ? QIcon(path) : QIcon();
 }
 
-LanguageDialog::LanguageDialog(ShowDocument& document, MainWindow& window)
-    : QDialog(&window), m_document(document), m_window(window), m_languages(new QComboBox(this)) {
+LanguageDialog::LanguageDialog(ShowDocument& document, QWidget* parent)
+    : QDialog(parent), m_document(document), m_languages(new QComboBox(this)) {
     setObjectName(QStringLiteral("frmLanguage"));
     setWindowTitle(document.text(SettingsTextId::LanguageCaption));
     auto* explanation =
@@ -43,7 +42,7 @@ LanguageDialog::LanguageDialog(ShowDocument& document, MainWindow& window)
         const QString name = file.chopped(LanguageFile::Extension.size());
         m_languages->addItem(languageIcon(document, name), name);
     }
-    m_languages->setCurrentIndex(m_languages->findText(document.settings.languageName));
+    m_languages->setCurrentIndex(m_languages->findText(document.settings().languageName));
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok =
@@ -70,11 +69,7 @@ void LanguageDialog::apply() {
         return reject();
     {
         const BusyCursor busy;
-        const StopLabels oldLabels = m_document.texts.stopLabels();
-        const bool found = m_document.loadLanguage(chosen);
-        m_window.relabel();
-        m_document.show.cues.relabelStops(oldLabels, m_document.texts.stopLabels());
-        m_window.editor().languageChanged();
+        const bool found = m_document.changeLanguage(chosen);
         if (!found)
             m_document.prompter.warn(m_document.text(TextId::LanguageMissing),
                                      m_document.text(TextId::WarningTitle));

@@ -7,7 +7,6 @@ class QComboBox;
 namespace zyn {
 
 class ShowDocument;
-class MainWindow;
 
 // frmLanguage: picks the language of every text. OK loads it, re-labels the
 // main window and the editor, and gives the stops in the cue list the new
@@ -16,7 +15,7 @@ class LanguageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LanguageDialog(ShowDocument& document, MainWindow& window);
+    LanguageDialog(ShowDocument& document, QWidget* parent = nullptr);
 
     // The language folder's icon for a language, null when it has none.
     static QIcon languageIcon(const ShowDocument& document, const QString& language);
@@ -25,7 +24,6 @@ private:
     void apply();
 
     ShowDocument& m_document;
-    MainWindow& m_window;
     QComboBox* m_languages;
 };
 

@@ -81,8 +81,8 @@ QWidget* OptionsDialog::pathsPage() {
     auto* entry = new QTreeWidgetItem(m_paths);
     entry->setIcon(0, IconSet::icon(QStringLiteral("OPEN")));
     entry->setText(0, m_document.text(SettingsTextId::ProjectDirectoryEntry));
-    if (m_document.settings.projectDirectory != u"\\")
-        entry->setText(1, m_document.settings.projectDirectory);
+    if (m_document.settings().projectDirectory != u"\\")
+        entry->setText(1, m_document.settings().projectDirectory);
     m_paths->setCurrentItem(entry);
     m_paths->resizeColumnToContents(0);
 
@@ -130,10 +130,10 @@ QWidget* OptionsDialog::colourPage() {
     original->setObjectName(QStringLiteral("ORIGINAL"));
     original->setToolTip(m_document.text(SettingsTextId::OriginalColourTip));
     connect(restore, &QAction::triggered, this,
-            [this] { showColour(m_document.settings.inputBackColour); });
+            [this] { showColour(m_document.settings().inputBackColour); });
     connect(original, &QAction::triggered, this,
             [this] { showColour(Settings::WindowBackgroundColour); });
-    showColour(m_document.settings.inputBackColour);
+    showColour(m_document.settings().inputBackColour);
 
     auto* row = new QHBoxLayout;
     row->addWidget(fields);
@@ -155,7 +155,7 @@ QWidget* OptionsDialog::questionsPage() {
         box->setChecked(on);
         return box;
     };
-    const Settings& settings = m_document.settings;
+    const Settings& settings = m_document.settings();
     m_askInput = check("CheckInput", SettingsTextId::InputQuestionCheck, settings.askBeforeInput);
     m_askDelete =
         check("CheckDelete", SettingsTextId::DeleteQuestionCheck, settings.askBeforeDelete);
@@ -230,13 +230,13 @@ void OptionsDialog::apply() {
         if (const FileError error = check.save(m_document.home.checkSettingsPath()))
             m_document.ShowErrorMessage(error);
     }
-    Settings& settings = m_document.settings;
+    Settings settings = m_document.settings();
     settings.projectDirectory = m_paths->topLevelItem(0)->text(1);
     settings.inputBackColour = m_colour;
     settings.askBeforeInput = m_askInput->isChecked();
     settings.askBeforeDelete = m_askDelete->isChecked();
     settings.askBeforeSort = m_askSort->isChecked();
-    emit inputColourChanged();
+    m_document.changeSettings(settings);
     accept();
 }
 

@@ -31,10 +31,6 @@ public:
     // The colour value the box shows now, as the settings store it.
     qint32 colourValue() const { return m_colour; }
 
-signals:
-    // The new colour is in the settings; the editor's input boxes follow.
-    void inputColourChanged();
-
 private:
     QWidget* pathsPage();
     QWidget* colourPage();

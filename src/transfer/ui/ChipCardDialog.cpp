@@ -157,7 +157,7 @@ void ChipCardDialog::startWrite() {
     if (!image.ok()) {
         // Beside the log rather than in it: the status poll rewrites the log.
         m_refused->showRefused(m_document.text(TransferTextId::TransferFailed),
-                               TableRefusalText::lines(image.refusals, m_document.texts));
+                               TableRefusalText::lines(image.refusals, m_document.texts()));
         m_refused->show();
         return;
     }
@@ -193,7 +193,7 @@ void ChipCardDialog::showNewLogEntries() {
         return;
     QString added;
     for (; m_logShown < log.size(); ++m_logShown)
-        added += log[m_logShown].piece(m_document.texts, m_logShown == 0);
+        added += log[m_logShown].piece(m_document.texts(), m_logShown == 0);
     m_log->moveCursor(QTextCursor::End);
     m_log->insertPlainText(added);
     m_log->verticalScrollBar()->setValue(m_log->verticalScrollBar()->maximum());

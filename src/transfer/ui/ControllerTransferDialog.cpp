@@ -95,10 +95,11 @@ void ControllerTransferDialog::done(int result) {
 void ControllerTransferDialog::portSearch() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
-    TableBuilder::Result built = TableBuilder(m_document.texts.stopLabels()).build(m_document.show);
+    TableBuilder::Result built =
+        TableBuilder(m_document.texts().stopLabels()).build(m_document.show);
     if (!built.ok()) {
         m_result->showRefused(m_document.text(TransferTextId::TransferFailed),
-                              TableRefusalText::lines(built.refusals, m_document.texts));
+                              TableRefusalText::lines(built.refusals, m_document.texts()));
         endBusyPointer();
         return;
     }
@@ -115,7 +116,7 @@ void ControllerTransferDialog::portSearch() {
 }
 
 void ControllerTransferDialog::showPort(int port, const QString& device) {
-    m_port->setText(ControllerSession::portLabel(m_document.texts, port, device));
+    m_port->setText(ControllerSession::portLabel(m_document.texts(), port, device));
 }
 
 void ControllerTransferDialog::showOutcome(ControllerSession::Outcome outcome) {

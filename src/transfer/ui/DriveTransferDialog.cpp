@@ -108,7 +108,7 @@ void DriveTransferDialog::readVolumes(const QString& wanted) {
 }
 
 void DriveTransferDialog::selectStoredDrive() {
-    readVolumes(m_document.settings.usbDrive);
+    readVolumes(m_document.settings().usbDrive);
 }
 
 void DriveTransferDialog::refreshVolumes() {
@@ -117,7 +117,7 @@ void DriveTransferDialog::refreshVolumes() {
 }
 
 void DriveTransferDialog::showDriveLabel() {
-    const QString stored = m_document.settings.usbDrive;
+    const QString stored = m_document.settings().usbDrive;
     if (m_volumes.volumes().empty())
         m_driveLabel->setText(m_document.text(TransferDialogTextId::NoDriveAvailable));
     else if (!stored.isEmpty() && m_volumes.indexOf(stored) >= 0)
@@ -144,7 +144,9 @@ void DriveTransferDialog::startWrite() {
         return;
     m_result->clear();
     m_target = selectedRoot();
-    m_document.settings.usbDrive = m_target;
+    Settings settings = m_document.settings();
+    settings.usbDrive = m_target;
+    m_document.changeSettings(settings);
     m_writing = true;
     updateControls();
     m_busy.emplace();
@@ -154,10 +156,11 @@ void DriveTransferDialog::startWrite() {
 void DriveTransferDialog::exportTable() {
     m_progress->setRange(0, ControllerTable::ProgressMaximum);
     m_progress->setValue(0);
-    TableBuilder::Result built = TableBuilder(m_document.texts.stopLabels()).build(m_document.show);
+    TableBuilder::Result built =
+        TableBuilder(m_document.texts().stopLabels()).build(m_document.show);
     if (!built.ok()) {
         m_result->showRefused(m_document.text(TransferTextId::TransferFailed),
-                              TableRefusalText::lines(built.refusals, m_document.texts));
+                              TableRefusalText::lines(built.refusals, m_document.texts()));
         endWrite();
         return;
     }
@@ -182,7 +185,7 @@ void DriveTransferDialog::showWritten(const QString& root, const FileError& erro
     } else if (!readBackDifferences.empty()) {
         m_result->showRefused(m_document.text(TransferTextId::TransferFailed) + u'\n' +
                                   m_document.text(VerifyTextId::ReadBackDiffers),
-                              PlanDifferenceText::lines(readBackDifferences, m_document.texts));
+                              PlanDifferenceText::lines(readBackDifferences, m_document.texts()));
     } else {
         QString detail = QDir::toNativeSeparators(DriveExport::filePath(root));
         if (!error.detail.isEmpty())

@@ -58,14 +58,14 @@ VerifyDriveDialog::VerifyDriveDialog(ShowDocument& document, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
-    readVolumes(m_document.settings.usbDrive);
+    readVolumes(m_document.settings().usbDrive);
 }
 
 VerifyDriveDialog::~VerifyDriveDialog() = default;
 
 void VerifyDriveDialog::setVolumeSource(VolumeSource source) {
     m_volumeSource = std::move(source);
-    readVolumes(m_document.settings.usbDrive);
+    readVolumes(m_document.settings().usbDrive);
 }
 
 void VerifyDriveDialog::readVolumes(const QString& wanted) {
@@ -105,7 +105,7 @@ void VerifyDriveDialog::startVerify() {
 }
 
 void VerifyDriveDialog::showCheck(const QString& path, const TableFileCheck::Content& content) {
-    const FiringPlan show = ShowPlan::forTable(m_document.show, m_document.texts.stopLabels());
+    const FiringPlan show = ShowPlan::forTable(m_document.show, m_document.texts().stopLabels());
     const TableFileCheck check = TableFileCheck::compare(content, show);
     QString detail = QDir::toNativeSeparators(path);
     if (!check.detail.isEmpty())
@@ -116,7 +116,7 @@ void VerifyDriveDialog::showCheck(const QString& path, const TableFileCheck::Con
         break;
     case TableFileCheck::Outcome::Differs:
         m_result->showRefused(m_document.text(VerifyDriveTextId::Differs),
-                              PlanDifferenceText::lines(check.differences, m_document.texts));
+                              PlanDifferenceText::lines(check.differences, m_document.texts()));
         break;
     case TableFileCheck::Outcome::Missing:
         m_result->showOutcome(false, m_document.text(VerifyDriveTextId::Missing), detail);
