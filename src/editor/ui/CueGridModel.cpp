@@ -49,8 +49,9 @@ QVariant CueGridModel::headerData(int section, Qt::Orientation orientation, int 
     }
 }
 
-Qt::ItemFlags CueGridModel::flags(const QModelIndex&) const {
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+Qt::ItemFlags CueGridModel::flags(const QModelIndex& index) const {
+    // The root is no cell: views must not offer to select it.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 void CueGridModel::setHeaders(const QString& time, const QString& description) {

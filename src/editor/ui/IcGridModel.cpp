@@ -41,8 +41,9 @@ QVariant IcGridModel::headerData(int section, Qt::Orientation orientation, int r
     return {};
 }
 
-Qt::ItemFlags IcGridModel::flags(const QModelIndex&) const {
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+Qt::ItemFlags IcGridModel::flags(const QModelIndex& index) const {
+    // The root is no cell: views must not offer to select it.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 void IcGridModel::setChannelWord(const QString& word) {
