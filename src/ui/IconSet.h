@@ -5,9 +5,10 @@
 
 namespace zyn {
 
-// The program's own pictures, drawn rather than loaded so that every button
-// has a clear, distinct icon on any desktop, themed or not. Addressed by the
-// image keys of the toolbars and dialogs ("SAVE", "CUE_COPY", "STOP", ...).
+// The program's own pictures, so that every button has a clear, distinct
+// icon on any desktop, themed or not: SVG files in the resource folder
+// ":/icons", drawn by Qt's SVG icon engine at each size asked for. Addressed
+// by the image keys of the toolbars and dialogs ("SAVE", "CUE_COPY", ...).
 namespace IconSet {
 
 // The icon of an image key; a neutral placeholder for an unknown key.

@@ -9,7 +9,8 @@ namespace zyn {
 
 // The pictures of the print dialog: one per kind of printer in the printer
 // list, the PDF file target, and the sheet in portrait or landscape that
-// shows the printer's orientation. Drawn in the style of the toolbar icons.
+// shows the printer's orientation: SVG files beside the toolbar icons in
+// ":/icons", in their style.
 namespace PrintIcons {
 
 QIcon printer(PrinterEntry::Kind kind);
