@@ -2,7 +2,6 @@
 // controller runs first.
 #include "ZynCtlRun.h"
 #include "cli/ZynCtl.h"
-#include "fakes/TestPaths.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -136,17 +135,6 @@ TEST_F(CheckCommand, TheProgramFolderSettingSetsTheGapUnlessTheCommandLineDoes) 
     }
 }
 
-TEST_F(CheckCommand, AnImportedLevelTheControllerCannotTakeIsNamed) {
-    const Result imported = run({"import", test::dataDir("import/mapped/cues.xlsx"), "-o",
-                                 path("imported.zyn"), "--time", "Time", "--module", "Slave",
-                                 "--channel", "Channel", "--security", "Security"});
-    ASSERT_EQ(imported.status, ZynCtl::Success) << imported.err.toStdString();
-    const Result result = run({"check", path("imported.zyn")});
-    EXPECT_EQ(result.status, ZynCtl::Failure);
-    EXPECT_TRUE(result.out.contains("error level-out-of-range slave 200 channel 16 (cue 5): "))
-        << result.out.toStdString();
-}
-
 TEST_F(CheckCommand, OutputsGoOnWithWarningsOnTheErrorStream) {
     const QString warned = project("warned", R"({"mode": 1, "channels": [
         {"slave": 1, "channel": 1, "cell": "9"}]})");
@@ -157,23 +145,6 @@ TEST_F(CheckCommand, OutputsGoOnWithWarningsOnTheErrorStream) {
         EXPECT_TRUE(result.err.contains("warning channel-on-untimed-cue slave 1 channel 1 (cue 9)"))
             << result.err.toStdString();
         EXPECT_TRUE(QFile::remove(path("out.bin")));
-    }
-}
-
-TEST_F(CheckCommand, BadCommandLinesAndMissingFiles) {
-    const struct {
-        QStringList words;
-        int status;
-    } cases[] = {
-        {{"check"}, ZynCtl::UsageError},
-        {{"check", "a.zyn", "b.zyn"}, ZynCtl::UsageError},
-        {{"check", "a.zyn", "--module-gap", "soon"}, ZynCtl::UsageError},
-        {{"check", "a.zyn", "--module-gap", "-1"}, ZynCtl::UsageError},
-        {{"check", "missing.zyn"}, ZynCtl::Failure},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.words.join(u' ').toStdString());
-        EXPECT_EQ(run(c.words).status, c.status);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "fakes/CoreApplicationScope.h"
 #include "fakes/TestPaths.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,14 +21,10 @@ protected:
         const test::CliResult built = run(
             {"build", test::dataDir("transfer/examples/show.json"), "-o", path("examples.zyn")});
         ASSERT_EQ(built.status, ZynCtl::Success) << built.err.toStdString();
-        QFile table(test::dataDir("transfer/examples/expected.bin"));
-        ASSERT_TRUE(table.open(QIODevice::ReadOnly));
-        m_table = table.readAll();
+        m_table = readFile(test::dataDir("transfer/examples/expected.bin"));
         ASSERT_EQ(run({"card-image", path("examples.zyn"), "-o", path("card.bin")}).status,
                   ZynCtl::Success);
-        QFile card(path("card.bin"));
-        ASSERT_TRUE(card.open(QIODevice::ReadOnly));
-        m_card = card.readAll();
+        m_card = readFile(path("card.bin"));
     }
 
     test::CoreApplicationScope m_app;

@@ -6,9 +6,6 @@
 #include "fakes/QtPrinters.h"
 #include "fakes/WriteFailures.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -17,47 +14,35 @@ using namespace zyn::test;
 
 namespace {
 
-class CommandWriteFailure : public testing::Test {
+class CommandWriteFailure : public ZynCtlFolderTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ensureGuiApplication()); // the PDF report draws text
         openToEveryone(m_dir.path());
-        writeInput("show.json",
-                   "{\"cues\": [{\"row\": 1, \"time\": \"00:00:05:00\", "
-                   "\"description\": \"Comet\"}],"
-                   " \"channels\": [{\"slave\": 3, \"channel\": 5, \"cell\": \"1\"}]}");
-        writeInput("cues.csv", "Time;;;;;;Effect;;Colour;;Slave;Channel\r\n"
-                               "x;00:01:02.5;a;b;c;d;Fountain;e;red;f;3;7\r\n");
-        writeInput("Mine.txt", "1 = One\n2 = Two\n");
-        const CliResult built =
-            runZynCtl({"build", input("show.json"), "-o", input("show.zyn")}, m_dir.path());
+        writeFile("show.json", "{\"cues\": [{\"row\": 1, \"time\": \"00:00:05:00\", "
+                               "\"description\": \"Comet\"}],"
+                               " \"channels\": [{\"slave\": 3, \"channel\": 5, \"cell\": \"1\"}]}");
+        writeFile("cues.csv", "Time;;;;;;Effect;;Colour;;Slave;Channel\r\n"
+                              "x;00:01:02.5;a;b;c;d;Fountain;e;red;f;3;7\r\n");
+        writeFile("Mine.txt", "1 = One\n2 = Two\n");
+        const CliResult built = run({"build", path("show.json"), "-o", path("show.zyn")});
         ASSERT_EQ(built.status, ZynCtl::Success) << built.err.toStdString();
     }
-
-    QString input(const QString& name) const { return m_dir.filePath(name); }
-
-    void writeInput(const QString& name, const QByteArray& content) const {
-        QFile file(input(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(CommandWriteFailure, EveryOutputKeepsItsPreviousContentAndTheCommandFails) {
-    const QString project = input("show.zyn");
+    const QString project = path("show.zyn");
     const struct {
         QStringList arguments; // the output file follows "-o"
         const char* output;
     } commands[] = {
         {{"new"}, "new.zyn"},
-        {{"build", input("show.json")}, "built.zyn"},
+        {{"build", path("show.json")}, "built.zyn"},
         {{"sort", project}, "sorted.zyn"},
-        {{"import", input("cues.csv")}, "imported.zyn"},
+        {{"import", path("cues.csv")}, "imported.zyn"},
         {{"table", project}, "ZYN600TE.BIN"},
         {{"card-image", project}, "card.bin"},
-        {{"lang", "compile", input("Mine.txt")}, "Mine.lan"},
+        {{"lang", "compile", path("Mine.txt")}, "Mine.lan"},
         {{"report", "times", project}, "times.xlt"},
         {{"report", "channels", project}, "channels.xlsx"},
         {{"report", "channels", project}, "channels.pdf"},
@@ -69,8 +54,7 @@ TEST_F(CommandWriteFailure, EveryOutputKeepsItsPreviousContentAndTheCommandFails
             FailingTarget target(failure, QLatin1String(command.output));
             CliResult result;
             const std::optional<bool> ran = target.run([&] {
-                result =
-                    runZynCtl(command.arguments + QStringList{"-o", target.path()}, m_dir.path());
+                result = run(command.arguments + QStringList{"-o", target.path()});
                 return result.status == ZynCtl::Failure;
             });
             if (!ran) {

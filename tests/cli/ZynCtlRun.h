@@ -1,11 +1,10 @@
 #pragma once
 
 #include "cli/ZynCtl.h"
-#include "fakes/TestPaths.h"
+#include "fakes/TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,16 +43,13 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QString writeFile(const QString& name, const QByteArray& content) const {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
-        file.write(content);
-        return file.fileName();
+        EXPECT_TRUE(putFile(path(name), content)) << name.toStdString();
+        return path(name);
     }
 
     // `name` is a file of the folder or an absolute path.
     QByteArray readFile(const QString& name) const {
-        QFile file(QDir(m_dir.path()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileContent(QDir(m_dir.path()).filePath(name));
     }
 
     QTemporaryDir m_dir;

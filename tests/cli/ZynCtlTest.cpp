@@ -55,7 +55,7 @@ TEST_F(ZynCtlRun, BuildThenDumpGivesBackTheSameJson) {
         "    {\"row\": 3, \"time\": \"TS #1\", \"description\": \"Feuerwerk über dem Fluß\"},\n"
         "    {\"row\": 4, \"time\": \"TR #1\", \"description\": \"Café crème, ÿ\"},\n"
         "    {\"row\": 5, \"time\": \"00:01:30.25\", \"description\": \"\"},\n"
-        "    {\"row\": 9, \"time\": \"\", \"description\": \"no time yet\"}\n"
+        "    {\"row\": 3200, \"time\": \"\", \"description\": \"no time yet\"}\n"
         "  ],\n"
         "  \"channels\": [\n"
         "    {\"slave\": 1, \"channel\": 1, \"cell\": \"1\"},\n"
@@ -70,27 +70,60 @@ TEST_F(ZynCtlRun, BuildThenDumpGivesBackTheSameJson) {
     EXPECT_EQ(run({"dump", path("show.zyn")}).out, json);
 }
 
+// Every command's malformed lines, gathered: each names what is wrong and
+// shows the usage.
 TEST_F(ZynCtlRun, UsageErrorsExitWithTwo) {
-    const QStringList cases[] = {
-        {},
-        {"frobnicate"},
-        {"new"},
-        {"new", "-o"},
-        {"new", "--colour", "-o", "x.zyn"},
-        {"dump"},
-        {"dump", "a.zyn", "b.zyn"},
-        {"build", "show.json"},
-        {"lang"},
-        {"lang", "translate"},
-        {"lang", "compile", "English.txt"},
+    const struct {
+        QStringList arguments;
+        const char* mentions = "usage:";
+    } cases[] = {
+        {{}},
+        {{"frobnicate"}},
+        {{"new"}},
+        {{"new", "-o"}},
+        {{"new", "--colour", "-o", "x.zyn"}},
+        {{"dump"}},
+        {{"dump", "a.zyn", "b.zyn"}},
+        {{"build", "show.json"}},
+        {{"lang"}},
+        {{"lang", "translate"}},
+        {{"lang", "compile", "English.txt"}},
+        {{"sort"}},
+        {{"sort", "a.zyn", "b.zyn"}},
+        {{"sort", "a.zyn", "-o"}},
+        {{"check"}},
+        {{"check", "a.zyn", "b.zyn"}},
+        {{"check", "a.zyn", "--module-gap", "soon"}},
+        {{"check", "a.zyn", "--module-gap", "-1"}},
+        {{"table"}},
+        {{"table", "a.zyn"}},
+        {{"table", "a.zyn", "b.zyn", "-o", "x"}},
+        {{"transfer"}},
+        {{"transfer", "a.zyn", "--port"}},
+        {{"transfer", "a.zyn", "b.zyn"}},
+        {{"card-image", "a.zyn"}},
+        {{"card-write"}},
+        {{"card-write", "a.zyn", "--reader", "floppy"}},
+        {{"card-write", "a.zyn", "--reader", "pcsc:one"}},
+        {{"import", "cues.csv"}},
+        {{"import", "-o", path("s.zyn")}},
+        {{"import", "cues.csv", "-o", path("s.zyn"), "--fixed"}},
+        {{"import", "cues.csv", "-o", path("s.zyn"), "--time", "A"}},
+        {{"import", "cues.xlsx", "-o", path("s.zyn"), "--fixed", "--time", "A"}},
+        {{"import", "cues.xlsx", "-o", path("s.zyn"), "--sheet", "2"}},
+        {{"report", "times", "a.zyn"}},
+        {{"report", "weekly", "a.zyn", "-o", "w.pdf"}, "weekly"},
+        {{"report", "times", "a.zyn", "-o", "t.doc"}, ".xlt"},
     };
-    for (const QStringList& arguments : cases) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        const Result result = run(arguments);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Result result = run(c.arguments);
         EXPECT_EQ(result.status, ZynCtl::UsageError);
         EXPECT_TRUE(result.err.startsWith("zynctl: "));
         EXPECT_TRUE(result.err.contains("usage:"));
+        EXPECT_TRUE(result.err.contains(c.mentions)) << result.err.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(path("s.zyn")));
 }
 
 TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
@@ -108,6 +141,8 @@ TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
         {{"build", path("missing.json"), "-o", path("x.zyn")}, "missing.json"},
         {{"new", "-o", path("no/such/folder/x.zyn")}, "x.zyn"},
         {{"lang", "dump", path("missing.lan")}, "missing.lan"},
+        {{"sort", path("missing.zyn")}, "missing.zyn"},
+        {{"check", path("missing.zyn")}, "missing.zyn"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -118,6 +153,7 @@ TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
         EXPECT_EQ(result.out, "");
     }
     EXPECT_FALSE(QFile::exists(path("x.zyn")));
+    EXPECT_FALSE(QFile::exists(path("missing.zyn")));
 }
 
 TEST_F(ZynCtlRun, AHomeWithoutLanguagesSpeaksTheBundledOnesAndStaysUntouched) {

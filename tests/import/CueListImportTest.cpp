@@ -2,12 +2,12 @@
 
 #include "fakes/FakeSpreadsheet.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "import/ImportErrorText.h"
 #include "settings/LanguageTexts.h"
 #include "settings/TextId.h"
 #include "show/Show.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,9 +27,7 @@ class CueListImporting : public testing::Test {
 protected:
     QString writeText(const QByteArray& content) {
         const QString path = m_dir.filePath(QStringLiteral("cues.txt"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        EXPECT_TRUE(test::putFile(path, content));
         return path;
     }
 

@@ -1,8 +1,8 @@
 #include "import/TextCueList.h"
 
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,10 +24,7 @@ class TextCueListFile : public testing::Test {
 protected:
     ImportRows read(const QByteArray& content) {
         const QString path = m_dir.filePath(QStringLiteral("cues.csv"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        EXPECT_TRUE(test::putFile(path, content));
         return TextCueList::read(path);
     }
 

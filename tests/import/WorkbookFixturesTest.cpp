@@ -1,12 +1,11 @@
 // The workbook fixtures were made by a real spreadsheet program from the CSV
 // sources beside them (tests/data/import/make-workbooks.sh).
 #include "fakes/QtPrinters.h"
-#include "fakes/TestPaths.h"
+#include "fakes/TestFiles.h"
 #include "import/CueListImport.h"
 #include "platform/spreadsheet/LocalSpreadsheetEngine.h"
 #include "show/Show.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -101,9 +100,7 @@ TEST_P(WorkbookFixture, ALongListFillsTheWholeShow) {
 
 TEST_P(WorkbookFixture, AnUnreadableFileGivesAClearErrorAndNoRows) {
     QTemporaryDir dir;
-    QFile source(fixture("mapped", GetParam()));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray whole = source.readAll();
+    const QByteArray whole = test::fileContent(fixture("mapped", GetParam()));
     struct Case {
         const char* name;
         QByteArray content;
@@ -113,10 +110,7 @@ TEST_P(WorkbookFixture, AnUnreadableFileGivesAClearErrorAndNoRows) {
                           Case{"text", "Time;Effect\r\n0:00:01;a\r\n", Kind::NotAWorkbook},
                           Case{"empty", "", Kind::EmptyFile}}) {
         const QString path = dir.filePath(QStringLiteral("%1.%2").arg(c.name, GetParam()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.content);
-        file.close();
+        ASSERT_TRUE(test::putFile(path, c.content));
         EXPECT_EQ(m_import.open(path, FileKind::Workbook).kind, c.kind) << c.name;
         EXPECT_EQ(m_import.importRows(false, ColumnChoice{1, 2, 0, 0, 0}).kind, c.kind) << c.name;
         EXPECT_TRUE(m_import.preview().isEmpty()) << c.name;

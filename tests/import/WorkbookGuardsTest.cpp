@@ -9,7 +9,6 @@
 #include "platform/spreadsheet/ZipDirectory.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -85,18 +85,15 @@ TEST_F(ReportExport, TheNameEndingChoosesTheKindInAnyCase) {
 }
 
 TEST_F(ReportExport, AFailedWriteKeepsThePreviousFile) {
-    QFile old(path("times.xlt"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("previous");
-    old.close();
+    ASSERT_TRUE(test::putFile(path("times.xlt"), "previous"));
     // A cell the code page cannot hold is refused with its line.
     Report report = timeList();
     report.ReportPool[2][2] = QStringLiteral("Ω");
-    const FileError error = ReportXlt::save(report, old.fileName());
+    const FileError error = ReportXlt::save(report, path("times.xlt"));
     EXPECT_EQ(error.kind, FileError::Kind::Unstorable);
     EXPECT_EQ(error.line, 7);
     EXPECT_TRUE(error.detail.contains(QStringLiteral("U+03A9"))) << error.detail.toStdString();
-    EXPECT_EQ(test::fileContent(old.fileName()), "previous");
+    EXPECT_EQ(test::fileContent(path("times.xlt")), "previous");
     for (const char* name : {"no/such/times.xlt", "no/such/times.xlsx"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ReportExporter::sb_Export_Report(timeList(), path(name)).error.kind,

@@ -5,6 +5,7 @@
 #include "ReportTestSupport.h"
 #include "fakes/GuiApplication.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "reports/render/FontMeasurer.h"
 #include "reports/render/PageLayouts.h"
 #include "reports/render/PainterTarget.h"
@@ -64,9 +65,7 @@ TEST_F(PaintedReport, APdfHoldsEveryPageOnTheSheetTheReportWasBuiltFor) {
 
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
         ASSERT_TRUE(ReportPdf::save(report, texts, QDate(2024, 3, 5), path).ok());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString pdf = QString::fromLatin1(file.readAll());
+        const QString pdf = QString::fromLatin1(test::fileContent(path));
         EXPECT_TRUE(pdf.startsWith(u"%PDF-"));
         EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type /Page\\b(?!s)"))),
                   report.PageCount);

@@ -2,7 +2,8 @@
 // usable settings and names the lines it could not use.
 #include "settings/CheckSettings.h"
 
-#include <QFile>
+#include "fakes/TestFiles.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,9 +31,7 @@ TEST(CheckSettings, ReadsWhatItCanAndDefaultsTheRest) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QLatin1String(CheckSettings::FileName));
         if (c.content) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(c.content);
+            ASSERT_TRUE(test::putFile(path, c.content));
         }
         const CheckSettings::Loaded loaded = CheckSettings::read(path);
         EXPECT_EQ(loaded.found, c.content != nullptr);

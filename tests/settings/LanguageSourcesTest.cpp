@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>

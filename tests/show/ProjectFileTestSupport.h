@@ -6,7 +6,6 @@
 #include "show/ScrambledField.h"
 #include "show/Show.h"
 
-#include <QByteArrayList>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -39,15 +38,6 @@ inline FileError readInto(Show& show, const QByteArray& content,
 // A field line holding the text scrambled with the project key.
 inline QByteArray scrambledLine(const QString& text) {
     return '"' + ScrambledField::encode(text, buildProjectCodecKey()) + "\"\r\n";
-}
-
-inline QByteArrayList linesOf(const QByteArray& bytes) {
-    QByteArrayList lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines)
-        line.chop(line.endsWith('\r') ? 1 : 0);
-    return lines;
 }
 
 } // namespace zyn::test

@@ -3,7 +3,6 @@
 #include "show/PathText.h"
 #include "show/RecentFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

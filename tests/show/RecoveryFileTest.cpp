@@ -7,7 +7,6 @@
 #include "fakes/TestFiles.h"
 #include "fakes/WriteFailures.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -152,10 +151,7 @@ TEST_F(RecoveryCopy, IsWrittenAgainOnlyWhenTheShowOrItsFileChanged) {
 TEST_F(RecoveryCopy, ASecondProgramOverTheSameFolderLeavesTheCopyAlone) {
     auto show = changedShow();
     ASSERT_TRUE(m_copy->update(*show, QString(), EnglishLabels, FirstWrite).ok());
-    const QByteArray kept = [&] {
-        QFile file(m_copy->path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray kept = test::fileContent(m_copy->path());
 
     auto second = std::make_unique<RecoveryFile>(m_dir.path(), buildProjectCodecKey());
     EXPECT_FALSE(second->claim());
@@ -164,9 +160,7 @@ TEST_F(RecoveryCopy, ASecondProgramOverTheSameFolderLeavesTheCopyAlone) {
     EXPECT_TRUE(second->update(*show, QString(), EnglishLabels, FirstWrite).ok());
     second->remove();
     EXPECT_EQ(second->setAside(), "");
-    QFile file(m_copy->path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), kept);
+    EXPECT_EQ(test::fileContent(m_copy->path()), kept);
 
     // The lock of a program that has ended is free for the next one.
     m_copy.reset();

@@ -49,11 +49,6 @@ TEST_P(ScrambledFieldWithKey, EveryStorableCharacterRoundTripsOnOneLineAtEveryKe
     }
 }
 
-TEST_P(ScrambledFieldWithKey, EmptyTextStaysEmpty) {
-    EXPECT_EQ(ScrambledField::encode(u"", key), QByteArray());
-    EXPECT_EQ(ScrambledField::decode("", key), QString());
-}
-
 INSTANTIATE_TEST_SUITE_P(FileKeys, ScrambledFieldWithKey,
                          testing::Values(FileKey{"Project", &buildProjectCodecKey},
                                          FileKey{"Language", &LanguageFile::buildLanguageKey}),

@@ -44,29 +44,6 @@ TEST(ShowJson, ListsUsedRowsAndNonEmptyCellsInOrder) {
               "}\n");
 }
 
-TEST(ShowJson, ReadThenWriteGivesTheSameJson) {
-    const QByteArray json =
-        "{\n"
-        "  \"mode\": 1,\n"
-        "  \"sortPending\": false,\n"
-        "  \"cues\": [\n"
-        "    {\"row\": 1, \"time\": \"MAN\", \"description\": \"a, b; c\"},\n"
-        "    {\"row\": 2, \"time\": \"TS #1\", \"description\": \"\\\"q\\\"\"},\n"
-        "    {\"row\": 3, \"time\": \"TR #1\", \"description\": \"Fluß\"},\n"
-        "    {\"row\": 3200, \"time\": \"00:01:30.25\", \"description\": \"\"}\n"
-        "  ],\n"
-        "  \"channels\": [\n"
-        "    {\"slave\": 1, \"channel\": 1, \"cell\": \"1\"},\n"
-        "    {\"slave\": 1, \"channel\": 16, \"cell\": \"2-10\"},\n"
-        "    {\"slave\": 200, \"channel\": 1, \"cell\": \"K 10\"},\n"
-        "    {\"slave\": 200, \"channel\": 16, \"cell\": \"K 1-1\"}\n"
-        "  ]\n"
-        "}\n";
-    auto show = emptyShow();
-    ASSERT_EQ(ShowJson::read(json, FileForm, *show), "");
-    EXPECT_EQ(ShowJson::write(*show, FileForm), json);
-}
-
 TEST(ShowJson, MissingKeysMeanAnEmptyTimeCodedShow) {
     auto show = emptyShow();
     show->ics.cell(1, 1) = QStringLiteral("5");

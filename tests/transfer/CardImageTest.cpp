@@ -7,7 +7,6 @@
 #include "show/Show.h"
 #include "show/ShowJson.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -2,6 +2,7 @@
 // file, the card type from the answer to reset and the choice of reader.
 #include "fakes/FileSizeLimit.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TestFiles.h"
 #include "fakes/WriteFailures.h"
 #include "platform/EmulatedCardReader.h"
 #include "platform/pcsc/CardAtr.h"
@@ -66,10 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
 class EmulatedCard : public testing::Test {
 protected:
     QString cardPath() const { return m_dir.filePath("card.bin"); }
-    QByteArray cardFile() const {
-        QFile file(cardPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray cardFile() const { return test::fileContent(cardPath()); }
 
     QTemporaryDir m_dir;
     EmulatedCardReader reader{cardPath()};
@@ -95,10 +93,7 @@ TEST_F(EmulatedCard, AReadGivesTheBytesAndTheTextUpToTheFirstZero) {
 }
 
 TEST_F(EmulatedCard, AnExistingFileIsTheCardWithItsOwnSize) {
-    QFile file(cardPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(100, 'x'));
-    file.close();
+    ASSERT_TRUE(test::putFile(cardPath(), QByteArray(100, 'x')));
     EXPECT_TRUE(reader.command("Card,MemWrite,96,4", QByteArray("abcd")).ok());
     EXPECT_EQ(reader.command("Card,MemWrite,97,4", QByteArray("abcd")).status,
               CardStatus::AddressOutOfRange);

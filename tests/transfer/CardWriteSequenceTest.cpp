@@ -63,7 +63,7 @@ protected:
     const LanguageTexts texts = numberedTexts();
 };
 
-TEST_F(CardWrite, WritesEveryEntryOnceInAddressOrderThenReadsTheCardBack) {
+TEST_F(CardWrite, WritesEveryEntryOnceInAddressOrderThenReadsTheCardBackAndLogsEachPhase) {
     run();
     ASSERT_EQ(sequence.outcome(), Outcome::Completed);
     const std::vector<CardCommand> writes = reader.commands(Verb::MemWrite);
@@ -86,10 +86,7 @@ TEST_F(CardWrite, WritesEveryEntryOnceInAddressOrderThenReadsTheCardBack) {
     EXPECT_EQ(reads.back().length, 8);
     EXPECT_EQ(reader.calls.size(), 9602u + 201u); // no error texts asked for
     EXPECT_EQ(sequence.progress(), CardWriteSequence::ProgressSteps);
-}
-
-TEST_F(CardWrite, ACompleteWriteLogsEveryPhaseAndEndsWithTheSuccessLines) {
-    run();
+    // Every phase is logged, and the success lines close the log.
     EXPECT_EQ(logText(), "T166......\nT167......\nT168......\nT169......\nT305......\nT170\nT306");
 }
 

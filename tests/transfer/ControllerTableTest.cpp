@@ -9,7 +9,6 @@
 #include "transfer/TableReceiver.h"
 #include "transfer/TimeEntry.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -94,9 +94,7 @@ TEST(VolumeChoice, TheKernelTellsWhichDisksAreRemovable) {
     // A device tree as /sys shows it, with the class/block links into it.
     const auto disk = [&](const QString& path, const char* removable) {
         root.mkpath(path);
-        QFile file(root.filePath(path + "/removable"));
-        file.open(QIODevice::WriteOnly);
-        file.write(removable);
+        test::putFile(root.filePath(path + "/removable"), removable);
     };
     const auto partition = [&](const QString& diskPath, const QString& name) {
         root.mkpath(diskPath + u'/' + name);

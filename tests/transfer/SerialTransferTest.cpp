@@ -3,7 +3,7 @@
 #include "fakes/ControllerEmulator.h"
 #include "fakes/CoreApplicationScope.h"
 #include "fakes/QtPrinters.h"
-#include "fakes/TestPaths.h"
+#include "fakes/TestFiles.h"
 #include "platform/qt/QtSerialLink.h"
 #include "show/Show.h"
 #include "show/ShowJson.h"
@@ -12,7 +12,6 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -29,10 +28,10 @@ namespace {
 const QByteArray ReadRequest = QByteArray::fromHex("B109BA");
 
 ControllerTable examplesTable() {
-    QFile json(test::dataDir("transfer/examples/show.json"));
-    EXPECT_TRUE(json.open(QIODevice::ReadOnly));
     auto show = std::make_unique<Show>();
-    EXPECT_EQ(ShowJson::read(json.readAll(), StopLabels::fileForm(), *show), "");
+    EXPECT_EQ(
+        ShowJson::read(test::fixture("transfer/examples/show.json"), StopLabels::fileForm(), *show),
+        "");
     return TableBuilder(StopLabels::fileForm()).build(*show).table;
 }
 
