@@ -143,6 +143,8 @@ TEST_F(KilledProgram, OffersItsUnsavedEditsAtTheNextStart) {
     while (m_screen == editorScreen)
         ASSERT_NO_FATAL_FAILURE(waitForChange());
     m_vnc->type("restored");
+    // The name must be in the field before Return takes it.
+    ASSERT_NO_FATAL_FAILURE(waitForChange());
     m_vnc->press(Key::Return);
     const QString saved = QDir(home()).filePath(QStringLiteral("Projects/restored.zyn"));
     ASSERT_TRUE(waitForFile(saved));
