@@ -20,15 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     show.state.ShowMode = ManualShow;
     show.cues.row(MaxCues).TimeText = QStringLiteral("00:00:01:00");
     show.ics.cell(1, 1) = QStringLiteral("1");
-    const QString error = ShowJson::read(fuzz::bytesOf(data, size), labels, show);
+    Soundtrack soundtrack{QStringLiteral("stale.wav"), 1, 2};
+    const QString error = ShowJson::read(fuzz::bytesOf(data, size), labels, show, &soundtrack);
     if (!error.isEmpty()) {
         fuzz::check(!error.contains(u'\n'), "a refusal is one line");
         fuzz::check(fuzz::sameShow(show, empty), "a refused JSON leaves a new empty show");
+        fuzz::check(soundtrack == Soundtrack(), "a refused JSON leaves no soundtrack");
         return 0;
     }
-    const QByteArray json = ShowJson::write(show, labels);
-    fuzz::check(ShowJson::read(json, labels, reread).isEmpty(), "written JSON reads back");
+    const QByteArray json = ShowJson::write(show, labels, soundtrack);
+    Soundtrack rereadSoundtrack;
+    fuzz::check(ShowJson::read(json, labels, reread, &rereadSoundtrack).isEmpty(),
+                "written JSON reads back");
     fuzz::check(fuzz::sameShow(show, reread), "written JSON gives back its show");
-    fuzz::check(ShowJson::write(reread, labels) == json, "written JSON is written the same");
+    fuzz::check(rereadSoundtrack == soundtrack, "written JSON gives back its soundtrack");
+    fuzz::check(ShowJson::write(reread, labels, rereadSoundtrack) == json,
+                "written JSON is written the same");
     return 0;
 }

@@ -61,24 +61,33 @@ std::optional<QByteArray> CliContext::readInput(const QString& path, QString* er
     return file.readAll();
 }
 
-bool CliContext::loadProject(const QString& path, const StopLabels& labels, Show& show,
-                             int* status) {
+bool CliContext::loadProject(const QString& path, const StopLabels& labels, Show& show, int* status,
+                             Soundtrack* soundtrack) {
     if (!QFileInfo(path).isFile()) {
         *status = fail(QStringLiteral("no project file %1").arg(path));
         return false;
     }
     show.clearForTimeCodedShow();
-    const FileError error = ProjectFiles(labels, buildProjectCodecKey()).load(path, show).error;
-    if (error) {
-        *status = fail(describe(error));
+    const ProjectFiles::Loaded loaded =
+        ProjectFiles(labels, buildProjectCodecKey()).load(path, show);
+    if (loaded.error) {
+        *status = fail(describe(loaded.error));
         return false;
+    }
+    if (soundtrack) {
+        *soundtrack = loaded.soundtrack;
+        if (loaded.soundtrackError)
+            m_err.write(QStringLiteral("zynctl: warning: the soundtrack is left out: %1\n")
+                            .arg(oneLine(describe(loaded.soundtrackError)))
+                            .toUtf8());
     }
     return true;
 }
 
 bool CliContext::saveProject(const QString& path, const StopLabels& labels, Show& show,
-                             int* status) {
-    const FileError error = ProjectFiles(labels, buildProjectCodecKey()).save(show, path);
+                             const Soundtrack& soundtrack, int* status) {
+    const FileError error =
+        ProjectFiles(labels, buildProjectCodecKey()).save(show, soundtrack, path);
     if (error) {
         *status = fail(describe(error));
         return false;

@@ -3,6 +3,7 @@
 #include "settings/LanguageTexts.h"
 #include "settings/ProgramDirectory.h"
 #include "show/FileError.h"
+#include "soundtrack/Soundtrack.h"
 
 #include <QStringList>
 #include <optional>
@@ -41,9 +42,14 @@ public:
     std::optional<QByteArray> readInput(const QString& path, QString* error) const;
 
     // Loads a project file that must exist; false after reporting a failure.
-    bool loadProject(const QString& path, const StopLabels& labels, Show& show, int* status);
-    // Saves the show; false after reporting a failure.
-    bool saveProject(const QString& path, const StopLabels& labels, Show& show, int* status);
+    // A command that keeps or shows the soundtrack asks for it; a soundtrack
+    // file that cannot be read is then reported as a warning and left out.
+    bool loadProject(const QString& path, const StopLabels& labels, Show& show, int* status,
+                     Soundtrack* soundtrack = nullptr);
+    // Saves the show and its soundtrack (none removes the old one beside the
+    // project); false after reporting a failure.
+    bool saveProject(const QString& path, const StopLabels& labels, Show& show,
+                     const Soundtrack& soundtrack, int* status);
 
 private:
     QIODevice& m_out;

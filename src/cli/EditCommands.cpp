@@ -24,10 +24,12 @@ int sort(CliContext& context, const QStringList& words) {
     const StopLabels labels = context.languageTexts().stopLabels();
     auto show = std::make_unique<Show>();
     int status = CliContext::Success;
-    if (!context.loadProject(project, labels, *show, &status))
+    Soundtrack soundtrack;
+    if (!context.loadProject(project, labels, *show, &status, &soundtrack))
         return status;
     CueSort::sortAndRenumber(*show, labels, 1);
-    context.saveProject(line.values.value(OutputOption, project), labels, *show, &status);
+    context.saveProject(line.values.value(OutputOption, project), labels, *show, soundtrack,
+                        &status);
     return status;
 }
 

@@ -125,7 +125,7 @@ int run(CliContext& context, const QStringList& words) {
         return context.fail(texts.text(ImportTextId::CueLimitReached));
     warnAboutNotes(context, import.preview(), texts);
     int status = CliContext::Success;
-    context.saveProject(line.values[OutputOption], fileFormLabels(), *show, &status);
+    context.saveProject(line.values[OutputOption], fileFormLabels(), *show, Soundtrack(), &status);
     return status;
 }
 

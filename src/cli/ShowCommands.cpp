@@ -4,7 +4,9 @@
 #include "CommandLine.h"
 #include "show/Show.h"
 #include "show/ShowJson.h"
+#include "soundtrack/SoundtrackFile.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <memory>
 
@@ -13,6 +15,12 @@ namespace zyn::ShowCommands {
 namespace {
 const QString OutputOption = QStringLiteral("-o");
 const QString ManualFlag = QStringLiteral("--manual");
+
+// A relative soundtrack path in the JSON is relative to the project's folder,
+// as in the file beside the project.
+QString projectFolder(const QString& project) {
+    return QFileInfo(project).absolutePath();
+}
 } // namespace
 
 int newShow(CliContext& context, const QStringList& words) {
@@ -26,7 +34,7 @@ int newShow(CliContext& context, const QStringList& words) {
     else
         show->clearForTimeCodedShow();
     int status = CliContext::Success;
-    context.saveProject(line.values[OutputOption], fileFormLabels(), *show, &status);
+    context.saveProject(line.values[OutputOption], fileFormLabels(), *show, Soundtrack(), &status);
     return status;
 }
 
@@ -35,10 +43,17 @@ int dump(CliContext& context, const QStringList& words) {
     if (!line.error.isEmpty() || line.positional.size() != 1)
         return context.usage(line.error.isEmpty() ? QStringLiteral("dump takes one PROJECT")
                                                   : line.error);
+    const QString project = line.positional[0];
     auto show = std::make_unique<Show>();
     int status = CliContext::Success;
-    if (context.loadProject(line.positional[0], fileFormLabels(), *show, &status))
-        context.out().write(ShowJson::write(*show, fileFormLabels()));
+    Soundtrack soundtrack;
+    if (!context.loadProject(project, fileFormLabels(), *show, &status, &soundtrack))
+        return status;
+    // The audio path as the file beside the project keeps it, so that build
+    // and dump speak of it alike.
+    if (soundtrack.isSet())
+        soundtrack.file = SoundtrackFile::storedPath(soundtrack.file, projectFolder(project));
+    context.out().write(ShowJson::write(*show, fileFormLabels(), soundtrack));
     return status;
 }
 
@@ -52,11 +67,15 @@ int build(CliContext& context, const QStringList& words) {
     if (!json)
         return context.fail(error);
     auto show = std::make_unique<Show>();
-    error = ShowJson::read(*json, fileFormLabels(), *show);
+    Soundtrack soundtrack;
+    error = ShowJson::read(*json, fileFormLabels(), *show, &soundtrack);
     if (!error.isEmpty())
         return context.fail(line.positional[0] + QStringLiteral(": ") + error);
+    const QString project = line.values[OutputOption];
+    if (soundtrack.isSet())
+        soundtrack.file = SoundtrackFile::resolvedPath(soundtrack.file, projectFolder(project));
     int status = CliContext::Success;
-    context.saveProject(line.values[OutputOption], fileFormLabels(), *show, &status);
+    context.saveProject(project, fileFormLabels(), *show, soundtrack, &status);
     return status;
 }
 

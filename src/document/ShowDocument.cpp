@@ -4,6 +4,7 @@
 #include "DocumentTextId.h"
 #include "RecoveryTextId.h"
 #include "SnapshotStep.h"
+#include "SoundtrackTextId.h"
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/FileErrorText.h"
@@ -16,6 +17,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QUndoStack>
 
 namespace zyn {
@@ -90,6 +92,7 @@ void ShowDocument::showWithoutFile(int mode, const QString& recoveredFrom_) {
     setSaveEnabled(false);
     emit titleChanged(text(DocumentTextId::UntitledShow));
     clearHistory();
+    replaceSoundtrack(Soundtrack());
     emit showReplaced();
     recoveredFrom = recoveredFrom_;
     keepRecoveryCopy();
@@ -100,7 +103,9 @@ bool ShowDocument::open(const QString& path) {
     show.state.ProjectPath = path;
     showStatus(1, text(TextId::StatusLoading));
     // A missing file is no error: the reader empties the path instead.
-    const FileError error = ProjectFiles(m_texts.stopLabels(), codecKey).load(path, show).error;
+    const ProjectFiles::Loaded loaded =
+        ProjectFiles(m_texts.stopLabels(), codecKey).load(path, show);
+    const FileError& error = loaded.error;
     showStatus(1, QString());
     if (error) {
         ShowErrorMessage(error);
@@ -116,9 +121,12 @@ bool ShowDocument::open(const QString& path) {
         setSaveEnabled(!show.state.ProjectPath.isEmpty());
     }
     clearHistory();
+    replaceSoundtrack(error ? Soundtrack() : loaded.soundtrack);
     emit showReplaced();
     recoveredFrom.clear();
     keepRecoveryCopy();
+    if (!error)
+        warnAboutSoundtrack(loaded.soundtrackError);
     return !error;
 }
 
@@ -127,7 +135,8 @@ bool ShowDocument::save() {
 }
 
 bool ShowDocument::saveAs(const QString& path) {
-    if (const FileError error = ProjectFiles(m_texts.stopLabels(), codecKey).save(show, path)) {
+    if (const FileError error =
+            ProjectFiles(m_texts.stopLabels(), codecKey).save(show, m_soundtrack, path)) {
         ShowErrorMessage(error);
         return false;
     }
@@ -231,6 +240,46 @@ void ShowDocument::setCommandChecked(CommandId id, bool checkable, bool checked)
 
 void ShowDocument::setSaveEnabled(bool enabled) {
     setCommandEnabled(CommandId::Save, enabled);
+}
+
+void ShowDocument::setSoundtrack(const Soundtrack& soundtrack) {
+    if (soundtrack == m_soundtrack)
+        return;
+    // Kept beside the project file, so the save question must not skip it;
+    // not an undo step, since undo restores the tables alone.
+    show.state.ShowChanged = true;
+    replaceSoundtrack(soundtrack);
+}
+
+void ShowDocument::replaceSoundtrack(const Soundtrack& soundtrack) {
+    // Samples of another file must not play or be drawn for this one.
+    if (soundtrack.file != m_soundtrack.file && m_audio)
+        setAudio(nullptr);
+    m_soundtrack = soundtrack;
+    emit soundtrackChanged();
+}
+
+void ShowDocument::warnAboutSoundtrack(const FileError& companionError) {
+    const BusyCursor::Suspend normalPointer;
+    if (companionError) {
+        prompter.warn(text(SoundtrackTextId::CompanionUnreadable) + QStringLiteral("\n\n") +
+                          FileErrorText::description(companionError, m_texts),
+                      text(TextId::WarningTitle));
+        return;
+    }
+    if (!m_soundtrack.isSet())
+        return;
+    QFile audio(m_soundtrack.file);
+    // The entry stays, so that the user can point to the file again.
+    if (!audio.open(QIODevice::ReadOnly))
+        prompter.warn(text(SoundtrackTextId::AudioMissing) + QStringLiteral("\n") +
+                          QDir::toNativeSeparators(m_soundtrack.file),
+                      text(TextId::WarningTitle));
+}
+
+void ShowDocument::setAudio(std::shared_ptr<const SoundtrackAudio> audio) {
+    m_audio = std::move(audio);
+    emit audioChanged();
 }
 
 void ShowDocument::queueCommand(const QString& actionCode) {

@@ -8,6 +8,8 @@
 #include "show/RecoveryFile.h"
 #include "show/Settings.h"
 #include "show/Show.h"
+#include "soundtrack/Soundtrack.h"
+#include "soundtrack/SoundtrackAudio.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -101,6 +103,16 @@ public:
     // written is reported once, and again only after one was written.
     void keepRecoveryCopy();
 
+    // The music of the show (kept beside the project file) and, once
+    // decoded, its samples, waveform and beats. Open, New, an import and a
+    // restored copy replace it (the last two by none); setting another one
+    // marks the show changed.
+    const Soundtrack& soundtrack() const { return m_soundtrack; }
+    void setSoundtrack(const Soundtrack& soundtrack);
+    const std::shared_ptr<const SoundtrackAudio>& audio() const { return m_audio; }
+    // Null while the soundtrack is not (yet) decoded.
+    void setAudio(std::shared_ptr<const SoundtrackAudio> audio);
+
     QUndoStack& history() const { return *m_history; }
     // An operation changed the show: a change becomes one undo step, and
     // every window hears what it changed.
@@ -132,11 +144,16 @@ signals:
     void titleChanged(const QString& name);
     void statusTextChanged(int panel, const QString& text);
     void commandQueued();
+    void soundtrackChanged();
+    void audioChanged();
 
 private:
     bool loadTexts(const QString& name);
     void setSaveEnabled(bool enabled);
     void clearHistory();
+    void replaceSoundtrack(const Soundtrack& soundtrack);
+    // A soundtrack file that could not be read, or audio that is gone.
+    void warnAboutSoundtrack(const FileError& companionError);
 
     Settings m_settings;
     LanguageTexts m_texts;
@@ -144,6 +161,8 @@ private:
     std::unique_ptr<ShowSnapshot> m_outsideBefore;
     std::array<CommandState, size_t(CommandId::Count)> m_commands;
     bool m_recoveryFailureShown = false;
+    Soundtrack m_soundtrack;
+    std::shared_ptr<const SoundtrackAudio> m_audio;
 };
 
 } // namespace zyn

@@ -2,11 +2,13 @@
 
 #include "ScrambledField.h"
 #include "Show.h"
+#include "soundtrack/SoundtrackFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace zyn::ShowJson {
@@ -44,15 +46,21 @@ public:
         if (!document.isObject())
             return QStringLiteral("the JSON is not an object");
         const QJsonObject root = document.object();
-        QString error = checkKeys(root, {"mode", "sortPending", "cues", "channels"}, "the show");
+        QString error =
+            checkKeys(root, {"mode", "sortPending", "soundtrack", "cues", "channels"}, "the show");
         if (error.isEmpty())
             error = readState(root);
+        if (error.isEmpty())
+            error = readSoundtrack(root.value("soundtrack"));
         if (error.isEmpty())
             error = readCues(root.value("cues"));
         if (error.isEmpty())
             error = readChannels(root.value("channels"));
         return error;
     }
+
+    // What the JSON gave; empty without a soundtrack or after a refusal.
+    const Soundtrack& soundtrack() const { return m_soundtrack; }
 
 private:
     static QString checkKeys(const QJsonObject& object, const QStringList& allowed,
@@ -110,6 +118,33 @@ private:
         m_show.state.ShowMode = static_cast<qint16>(mode);
         m_show.state.SortPending = pending.toBool(false);
         return {};
+    }
+
+    QString readSoundtrack(const QJsonValue& value) {
+        if (value.isUndefined())
+            return {};
+        if (!value.isObject())
+            return QStringLiteral("\"soundtrack\" must be an object");
+        const QJsonObject entry = value.toObject();
+        QString error = checkKeys(entry, {"file", "start", "segment"}, "the soundtrack");
+        if (!error.isEmpty())
+            return error;
+        const QJsonValue file = entry.value("file");
+        if (!file.isString() || file.toString().isEmpty())
+            return QStringLiteral("the soundtrack's \"file\" must be a path");
+        for (const QChar c : file.toString()) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                return QStringLiteral("the soundtrack's \"file\" holds a control character");
+        }
+        const std::optional<int> start = SoundtrackFile::startFrom(entry.value("start").toString());
+        if (!start)
+            return QStringLiteral("the soundtrack's \"start\" must be a time hh:mm:ss:cc");
+        int segment = 1;
+        if (entry.contains("segment"))
+            error =
+                integer(entry.value("segment"), "segment", 1, SoundtrackFile::MaxSegment, &segment);
+        m_soundtrack = {file.toString(), *start, segment};
+        return error;
     }
 
     static QString arrayOf(const QJsonValue& value, const QString& name, QJsonArray* out) {
@@ -184,14 +219,22 @@ private:
 
     const StopLabels& m_labels;
     Show& m_show;
+    Soundtrack m_soundtrack;
 };
 
 } // namespace
 
-QByteArray write(const Show& show, const StopLabels& labels) {
+QByteArray write(const Show& show, const StopLabels& labels, const Soundtrack& soundtrack) {
     QByteArray out = "{\n";
     out += "  \"mode\": " + QByteArray::number(show.state.ShowMode) + ",\n";
     out += QByteArray("  \"sortPending\": ") + (show.state.SortPending ? "true" : "false") + ",\n";
+    if (soundtrack.isSet()) {
+        const int segment = std::clamp(soundtrack.segment, 1, SoundtrackFile::MaxSegment);
+        out += "  \"soundtrack\": {\"file\": " + jsonString(soundtrack.file) + ", \"start\": " +
+               jsonString(SoundtrackFile::startText(soundtrack.startCentiseconds)) +
+               (segment == 1 ? QByteArray() : ", \"segment\": " + QByteArray::number(segment)) +
+               "},\n";
+    }
     QList<QByteArray> entries;
     for (int r = 1; r <= MaxCues; ++r) {
         const CueRow& cue = show.cues.row(r);
@@ -219,11 +262,14 @@ QByteArray write(const Show& show, const StopLabels& labels) {
     return out;
 }
 
-QString read(const QByteArray& json, const StopLabels& labels, Show& show) {
+QString read(const QByteArray& json, const StopLabels& labels, Show& show, Soundtrack* soundtrack) {
     show.clearForTimeCodedShow();
-    const QString error = JsonShowReader(labels, show).read(json);
+    JsonShowReader reader(labels, show);
+    const QString error = reader.read(json);
     if (!error.isEmpty())
         show.clearForTimeCodedShow();
+    if (soundtrack)
+        *soundtrack = error.isEmpty() ? reader.soundtrack() : Soundtrack();
     return error;
 }
 

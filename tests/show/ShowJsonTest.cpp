@@ -82,6 +82,13 @@ TEST(ShowJson, RefusesWhatAProjectCannotHoldAndLeavesAnEmptyShow) {
         {"{\"channels\": [{\"slave\": 1, \"channel\": 1, \"cell\": \"1\"},"
          " {\"slave\": 1, \"channel\": 1, \"cell\": \"2\"}]}",
          "listed twice"},
+        {"{\"soundtrack\": \"a.wav\"}", "must be an object"},
+        {"{\"soundtrack\": {\"start\": \"00:00:01:00\"}}", "\"file\""},
+        {"{\"soundtrack\": {\"file\": \"a\\nb.wav\", \"start\": \"00:00:01:00\"}}",
+         "control character"},
+        {"{\"soundtrack\": {\"file\": \"a.wav\", \"start\": \"00:60:00:00\"}}", "\"start\""},
+        {"{\"soundtrack\": {\"file\": \"a.wav\", \"start\": \"00:00:01:00\", \"segment\": 0}}",
+         "segment"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json);
