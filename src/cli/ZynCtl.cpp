@@ -1,5 +1,6 @@
 #include "ZynCtl.h"
 
+#include "AudioCommands.h"
 #include "CardCommands.h"
 #include "CheckCommands.h"
 #include "CliContext.h"
@@ -58,6 +59,7 @@ const std::array Commands = {
             "verify PROJECT FILE            does a table file or card image hold the show",
             VerifyCommands::verify},
     Command{"import", ImportCommands::Usage, ImportCommands::run},
+    Command{"audio", AudioCommands::Usage, AudioCommands::run},
     Command{"lang",
             "lang compile SRC -o NAME.lan   a language file from its source\n"
             "  lang dump NAME.lan             a language file as source text",

@@ -114,6 +114,11 @@ TEST_F(ZynCtlRun, UsageErrorsExitWithTwo) {
         {{"report", "times", "a.zyn"}},
         {{"report", "weekly", "a.zyn", "-o", "w.pdf"}, "weekly"},
         {{"report", "times", "a.zyn", "-o", "t.doc"}, ".xlt"},
+        {{"audio", "play", "a.wav"}},
+        {{"audio", "info"}},
+        {{"audio", "info", "a.wav", "--columns", "5"}, "--columns"},
+        {{"audio", "peaks", "a.wav"}, "--columns"},
+        {{"audio", "peaks", "a.wav", "--columns", "0"}, "--columns"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -2,20 +2,11 @@
 
 #include "CellName.h"
 #include "CellText.h"
+#include "platform/child/PipedChild.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace zyn::SheetPipe {
 
@@ -61,73 +52,6 @@ Sheet failed(const QString& detail) {
 
 Sheet damagedStream() {
     return failed(QStringLiteral("the workbook reader sent an incomplete sheet"));
-}
-
-void stopChild(pid_t child) {
-    ::kill(child, SIGKILL);
-    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
-}
-
-// Everything the child writes until it closes the pipe; false when it takes
-// too long or sends too much.
-bool collect(int fd, int timeoutMs, QByteArray* stream, QString* why) {
-    const QDeadlineTimer deadline(timeoutMs);
-    char buffer[64 * 1024];
-    for (;;) {
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = ::poll(&ready, 1, int(deadline.remainingTime()));
-        if (polled < 0 && errno == EINTR)
-            continue;
-        if (polled == 0) {
-            *why = QStringLiteral("the workbook reader did not finish in time");
-            return false;
-        }
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return true;
-        if (stream->size() + got > MaxStreamBytes) {
-            *why = QStringLiteral("the sheet is too large");
-            return false;
-        }
-        stream->append(buffer, got);
-    }
-}
-
-// Crafted sizes make a library ask for gigabytes. The child may grow by this
-// much beyond the memory it started with; an allocation past it fails inside
-// the child, not in the machine's memory.
-constexpr rlim_t MaxChildGrowth = rlim_t(1) << 30;
-
-// Runs in the child between fork and exit, so only with system calls: the
-// data pages it inherited from /proc/self/statm (sixth field), plus the room
-// to grow.
-void limitChildMemory() {
-    char text[256];
-    const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    const ssize_t size = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (size <= 0)
-        return;
-    text[size] = '\0';
-    rlim_t pages = 0;
-    int field = 0;
-    for (const char* at = text; *at && field < 6; ++at) {
-        if (*at == ' ')
-            ++field;
-        else if (field == 5 && *at >= '0' && *at <= '9')
-            pages = pages * 10 + rlim_t(*at - '0');
-    }
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_DATA, &limit) != 0)
-        return;
-    limit.rlim_cur =
-        std::min(limit.rlim_max, pages * rlim_t(::sysconf(_SC_PAGESIZE)) + MaxChildGrowth);
-    ::setrlimit(RLIMIT_DATA, &limit);
 }
 
 } // namespace
@@ -194,43 +118,36 @@ Sheet decode(QByteArrayView stream) {
 
 Received receive(const ChildReader& reader, int timeoutMs) {
     Received received;
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
-        received.failure =
-            QStringLiteral("cannot start the workbook reader: %1").arg(qt_error_string());
-        return received;
-    }
-    const pid_t child = ::fork();
-    if (child < 0) {
-        received.failure =
-            QStringLiteral("cannot start the workbook reader: %1").arg(qt_error_string());
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return received;
-    }
-    if (child == 0) {
-        ::close(fds[0]);
-        limitChildMemory();
-        SheetWriter out(fds[1]);
+    const auto body = [&reader](int fd) {
+        SheetWriter out(fd);
         reader(out);
-        ::_exit(out.finish() ? 0 : 1);
-    }
-    ::close(fds[1]);
-    const bool complete = collect(fds[0], timeoutMs, &received.stream, &received.failure);
-    ::close(fds[0]);
-    if (!complete) {
-        stopChild(child);
-        return received;
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            received.failure = QStringLiteral("the workbook reader was lost");
-            return received;
-        }
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return out.finish() ? 0 : 1;
+    };
+    const auto sink = [&received](QByteArrayView piece) {
+        if (received.stream.size() + piece.size() > MaxStreamBytes)
+            return false;
+        received.stream.append(piece);
+        return true;
+    };
+    const PipedChild::Outcome outcome = PipedChild::run(body, sink, {timeoutMs});
+    switch (outcome.failure) {
+    case PipedChild::Failure::None:
+    case PipedChild::Failure::Cancelled:
+        break;
+    case PipedChild::Failure::CannotStart:
+        received.failure =
+            QStringLiteral("cannot start the workbook reader: %1").arg(outcome.detail);
+        break;
+    case PipedChild::Failure::TimedOut:
+        received.failure = QStringLiteral("the workbook reader did not finish in time");
+        break;
+    case PipedChild::Failure::Refused:
+        received.failure = QStringLiteral("the sheet is too large");
+        break;
+    case PipedChild::Failure::Stopped:
         received.failure = QStringLiteral("the workbook reader stopped on this file");
+        break;
+    }
     return received;
 }
 
