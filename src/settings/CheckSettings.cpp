@@ -1,5 +1,6 @@
 #include "CheckSettings.h"
 
+#include "CompanionLines.h"
 #include "show/AtomicFile.h"
 
 #include <QFile>
@@ -41,7 +42,9 @@ QByteArray CheckSettings::bytes() const {
 }
 
 FileError CheckSettings::save(const QString& path) const {
-    return AtomicFile::save(path, bytes());
+    // Other parts keep their own lines in the same file.
+    return AtomicFile::save(path, CompanionLines::mergedWithFile(
+                                      path, {{ModuleGapKey, QByteArray::number(moduleGapMs)}}));
 }
 
 } // namespace zyn

@@ -48,4 +48,12 @@ TEST(CheckSettings, SavedSettingsReadBack) {
     EXPECT_EQ(CheckSettings::read(path).settings, saved);
 }
 
+TEST(CheckSettings, SavingKeepsTheLinesOfTheOtherParts) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QLatin1String(CheckSettings::FileName));
+    ASSERT_TRUE(test::putFile(path, "timeline-shown=0\nmodule-gap-ms=5\ntimeline-height=90\n"));
+    ASSERT_FALSE(CheckSettings{250}.save(path));
+    EXPECT_EQ(test::fileContent(path), "timeline-shown=0\nmodule-gap-ms=250\ntimeline-height=90\n");
+}
+
 } // namespace
