@@ -32,6 +32,8 @@ enum class CommandId {
     Language,
     Options,
     CheckShow,
+    Timeline,
+    Soundtrack,
     TransferMenu,
     TransferController,
     TransferDrive,

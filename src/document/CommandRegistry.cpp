@@ -12,6 +12,8 @@ using enum CommandId;
 constexpr QKeyCombination NoKey{};
 constexpr int VerifyDriveMenuText = 420;
 constexpr int ReportOptionsTooltip = 350;
+constexpr int SoundtrackMenuText = 470;
+constexpr int TimelineMenuText = 471;
 
 // A menu or menu item: its name, its command key and caption.
 constexpr Command menuItem(CommandId id, const char* name, const char* key, int text,
@@ -66,6 +68,8 @@ constexpr std::array<Command, size_t(CommandId::Count)> Commands = {{
     menuItem(Language, "mnukeyExtraLanguage", "keyExtraLanguage", 45),
     menuItem(Options, "mnukeyExtraOptionen", "keyExtraOptionen", 46),
     menuItem(CheckShow, "mnukeyExtraCheck", "keyExtraCheck", CheckTextId::MenuItem),
+    menuItem(Timeline, "mnukeyExtraTimeline", "keyExtraTimeline", TimelineMenuText),
+    menuItem(Soundtrack, "mnukeyExtraSoundtrack", "keyExtraSoundtrack", SoundtrackMenuText),
     menuItem(TransferMenu, "mnukeyTransfer", nullptr, 38),
     menuItem(TransferController, "mnukeyTransferController", "keyTransferController", 39),
     menuItem(TransferDrive, "mnukeyTransferUSBDrive", "keyTransferUSBDrive", 40),
@@ -112,7 +116,8 @@ constexpr CommandId EditItems[] = {
     CuePaste,    CueCopy,     CueSwap,       CueDelete, CueSort, Separator, ChannelPutCue,
     ChannelCopy, ChannelSwap, ChannelDelete, Separator, Undo,    Redo};
 constexpr CommandId OutputItems[] = {ChannelList, Separator, TimeList};
-constexpr CommandId ExtraItems[] = {Language, Separator, Options, Separator, CheckShow};
+constexpr CommandId ExtraItems[] = {Language,  Separator, Options,  Separator,
+                                    CheckShow, Separator, Timeline, Soundtrack};
 constexpr CommandId TransferItems[] = {TransferController, Separator, TransferDrive, VerifyDrive};
 constexpr CommandId HelpItems[] = {About};
 

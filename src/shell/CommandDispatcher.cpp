@@ -10,6 +10,8 @@
 #include "platform/Prompter.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
+#include "timeline/ui/TimelinePane.h"
+#include "timeline/ui/TimelineSplitter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,6 +61,8 @@ CommandDispatcher::CommandDispatcher(ShowDocument& document, MainWindow& window)
         {"keyExtraLanguage", [this] { openDialog(QStringLiteral("keyExtraLanguage")); }},
         {"keyExtraOptionen", [this] { openDialog(QStringLiteral("keyExtraOptionen")); }},
         {"keyExtraCheck", [this] { openDialog(QStringLiteral("keyExtraCheck")); }},
+        {"keyExtraTimeline", [this] { m_window.editor().timelineSplitter().toggleTimeline(); }},
+        {"keyExtraSoundtrack", [this] { m_window.editor().timeline().chooseSoundtrack(); }},
         {"keyTransferController", [this] { transfer(QStringLiteral("keyTransferController")); }},
         {"keyTransferUSBDrive", [this] { transfer(QStringLiteral("keyTransferUSBDrive")); }},
         {"keyTransferVerifyDrive",

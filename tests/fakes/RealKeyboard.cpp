@@ -29,6 +29,10 @@ bool RealKeyboard::press(const QString& chord) {
         .has_value();
 }
 
+bool RealKeyboard::gesture(const QStringList& commands) {
+    return run(QStringLiteral("xdotool"), commands).has_value();
+}
+
 bool RealKeyboard::setLayout(const QString& layout) {
     return run(QStringLiteral("setxkbmap"), {QStringLiteral("-display"), m_display, layout})
         .has_value();

@@ -23,6 +23,9 @@ public:
     // Presses and releases a chord in xdotool's notation ("shift+7",
     // "ctrl+shift+s", "egrave"), with no modifier held from before.
     bool press(const QString& chord);
+    // A chain of xdotool commands as one gesture, for what a key alone
+    // cannot do: "keydown shift mousedown 1 mousemove 300 200 mouseup 1 ...".
+    bool gesture(const QStringList& commands);
     // The keyboard layout of the whole display ("us", "de", "fr").
     bool setLayout(const QString& layout);
     // The name the window system holds for a window (what a window manager

@@ -1,11 +1,13 @@
 #include "CueGridModel.h"
 
+#include "FiringHighlight.h"
 #include "show/CueTable.h"
 
 namespace zyn {
 
 CueGridModel::CueGridModel(const CueTable& cues, QObject* parent)
-    : MarkedRowModel(parent), m_cues(cues) {}
+    : MarkedRowModel(parent), m_cues(cues),
+      m_firing(new FiringHighlight([this](int row) { cuesChanged(row, row); }, this)) {}
 
 int CueGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : CueTable::rowCount();
@@ -21,7 +23,8 @@ QVariant CueGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return index.column() == TimeColumn ? cue.TimeText : cue.Description;
     case Qt::BackgroundRole:
-        return rowBackground(index.row());
+        return m_firing->isLit(index.row() + 1) ? QVariant(FiringHighlight::brush())
+                                                : rowBackground(index.row());
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -63,6 +66,11 @@ void CueGridModel::setHeaders(const QString& time, const QString& description) {
 void CueGridModel::cuesChanged(int firstCue, int lastCue) {
     emit dataChanged(index(firstCue - 1, 0), index(lastCue - 1, ColumnCount - 1));
     emit headerDataChanged(Qt::Vertical, firstCue - 1, lastCue - 1);
+}
+
+void CueGridModel::lightCue(int row) {
+    if (CueTable::isValidRow(row))
+        m_firing->light(row);
 }
 
 void CueGridModel::allChanged() {

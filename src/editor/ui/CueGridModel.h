@@ -5,6 +5,7 @@
 namespace zyn {
 
 class CueTable;
+class FiringHighlight;
 
 // MSHFlexGrid_Time: the cue table as a grid. Row i shows cue row i + 1; the
 // two columns are the time and the description. The cue numbers and the row
@@ -30,10 +31,13 @@ public:
     // Announces changed cue rows (1-based, inclusive) or the whole table.
     void cuesChanged(int firstCue, int lastCue);
     void allChanged();
+    // The playhead passed this cue row: it lights for a moment.
+    void lightCue(int row);
 
 private:
     const CueTable& m_cues;
     QString m_headers[ColumnCount];
+    FiringHighlight* m_firing = nullptr;
 };
 
 } // namespace zyn

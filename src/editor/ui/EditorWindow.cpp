@@ -8,6 +8,7 @@
 #include "GridStyle.h"
 #include "IcGridModel.h"
 #include "KeyDialog.h"
+#include "PlaybackLink.h"
 #include "ShowGridView.h"
 #include "StepperGridModel.h"
 #include "TimeShiftDialog.h"
@@ -19,6 +20,8 @@
 #include "editor/CueSort.h"
 #include "platform/widgets/BusyCursor.h"
 #include "settings/TextId.h"
+#include "timeline/ui/TimelinePane.h"
+#include "timeline/ui/TimelineSplitter.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -46,6 +49,8 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
     : QWidget(parent), m_document(document) {
     setObjectName(QStringLiteral("frmProjektfenster"));
     m_document.readEditorSettings();
+    m_commands = new EditorCommands(document, this);
+    m_commands->setStatusSink([this](const QString& text) { m_document.showStatus(1, text); });
     buildLayout();
     layoutGrids();
     relabel();
@@ -63,9 +68,6 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
         m_keyMap->ignoreNextKey = false;
         m_keyTimer->stop();
     });
-
-    m_commands = new EditorCommands(document, this);
-    m_commands->setStatusSink([this](const QString& text) { m_document.showStatus(1, text); });
 
     m_input = new CellInput(document, *m_cueGrid, *m_icGrid, *m_stepperGrid, this);
     m_input->setRecorder(
@@ -90,6 +92,9 @@ EditorWindow::EditorWindow(ShowDocument& document, QWidget* parent)
     channelCellEntered();
     buildOperations();
     followDocument();
+    m_playback =
+        new PlaybackLink(document, *m_commands, *m_cueGrid, *m_cueModel, *m_icModel, *this);
+    m_timeline->setPlayback(&m_playback->playback());
 }
 
 void EditorWindow::followDocument() {
@@ -134,7 +139,9 @@ void EditorWindow::buildLayout() {
     m_splitter->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_splitter);
+    m_timeline = new TimelinePane(m_document, *m_commands, *m_cueGrid);
+    m_timelineSplitter = new TimelineSplitter(m_document, m_splitter, m_timeline);
+    layout->addWidget(m_timelineSplitter);
 
     m_keyMap = new GridKeyMap(this);
     m_keyMap->watch(m_cueGrid, GridKeyMap::Grid::Cues);

@@ -17,8 +17,11 @@ class EditorCommands;
 struct EditResult;
 class CueGridModel;
 class IcGridModel;
+class PlaybackLink;
 class ShowGridView;
 class StepperGridModel;
+class TimelinePane;
+class TimelineSplitter;
 struct Settings;
 
 // frmProjektfenster: the show in three grids side by side (cues; channels
@@ -50,6 +53,9 @@ public:
     ShowGridView& stepperGrid() const { return *m_stepperGrid; }
     CellInput& input() const { return *m_input; }
     EditorCommands& commands() const { return *m_commands; }
+    PlaybackLink& playback() const { return *m_playback; }
+    TimelinePane& timeline() const { return *m_timeline; }
+    TimelineSplitter& timelineSplitter() const { return *m_timelineSplitter; }
 
 private:
     void buildLayout();
@@ -85,9 +91,12 @@ private:
     IcGridModel* m_icModel = nullptr;
     StepperGridModel* m_stepperModel = nullptr;
     QSplitter* m_splitter = nullptr;
+    TimelinePane* m_timeline = nullptr;
+    TimelineSplitter* m_timelineSplitter = nullptr;
     GridKeyMap* m_keyMap = nullptr;
     CellInput* m_input = nullptr;
     EditorCommands* m_commands = nullptr;
+    PlaybackLink* m_playback = nullptr;
     QTimer* m_commandTimer = nullptr;
     QTimer* m_keyTimer = nullptr;
     // The operation of every action code the toolbar, the menus and the

@@ -1,11 +1,19 @@
 #include "IcGridModel.h"
 
+#include "FiringHighlight.h"
+#include "editor/CueReferences.h"
 #include "show/IcTable.h"
 
 namespace zyn {
 
 IcGridModel::IcGridModel(const IcTable& ics, QObject* parent)
-    : MarkedRowModel(parent), m_ics(ics) {}
+    : MarkedRowModel(parent), m_ics(ics), m_firing(new FiringHighlight(
+                                              [this](int key) {
+                                                  const int slave = key / ChannelsPerSlave + 1;
+                                                  const int channel = key % ChannelsPerSlave + 1;
+                                                  cellsChanged(slave, channel, slave, channel);
+                                              },
+                                              this)) {}
 
 int IcGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : MaxSlaves;
@@ -20,7 +28,9 @@ QVariant IcGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return m_ics.cell(index.row() + 1, index.column() + 1);
     case Qt::BackgroundRole:
-        return rowBackground(index.row());
+        return m_firing->isLit(index.row() * ChannelsPerSlave + index.column())
+                   ? QVariant(FiringHighlight::brush())
+                   : rowBackground(index.row());
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignCenter);
     default:
@@ -54,6 +64,13 @@ void IcGridModel::setChannelWord(const QString& word) {
 void IcGridModel::cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel) {
     emit dataChanged(index(firstSlave - 1, firstChannel - 1),
                      index(lastSlave - 1, lastChannel - 1));
+}
+
+void IcGridModel::lightCue(int cue) {
+    for (int slave = 1; slave <= MaxSlaves; ++slave)
+        for (int channel = 1; channel <= ChannelsPerSlave; ++channel)
+            if (CueReferences::cueOf(m_ics.cell(slave, channel)) == cue)
+                m_firing->light((slave - 1) * ChannelsPerSlave + channel - 1);
 }
 
 void IcGridModel::allChanged() {

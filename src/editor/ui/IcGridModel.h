@@ -4,6 +4,7 @@
 
 namespace zyn {
 
+class FiringHighlight;
 class IcTable;
 
 // MSHFlexGrid_Slave: the channel table as a grid. Row i is slave module i + 1,
@@ -27,10 +28,13 @@ public:
     // Announces changed cells (1-based slaves and channels, inclusive).
     void cellsChanged(int firstSlave, int firstChannel, int lastSlave, int lastChannel);
     void allChanged();
+    // The playhead passed this cue: the channels that fire it light for a moment.
+    void lightCue(int cue);
 
 private:
     const IcTable& m_ics;
     QString m_channelWord;
+    FiringHighlight* m_firing = nullptr;
 };
 
 } // namespace zyn
