@@ -37,10 +37,6 @@ CheckSettings::Loaded CheckSettings::read(const QString& path) {
     return loaded;
 }
 
-QByteArray CheckSettings::bytes() const {
-    return ModuleGapKey + '=' + QByteArray::number(moduleGapMs) + '\n';
-}
-
 FileError CheckSettings::save(const QString& path) const {
     // Other parts keep their own lines in the same file.
     return AtomicFile::save(path, CompanionLines::mergedWithFile(

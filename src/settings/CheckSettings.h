@@ -26,8 +26,6 @@ struct CheckSettings {
     static Loaded read(const QString& path);
     FileError save(const QString& path) const;
 
-    QByteArray bytes() const;
-
     friend bool operator==(const CheckSettings&, const CheckSettings&) = default;
 };
 

@@ -7,12 +7,13 @@
 
 namespace zyn::test {
 
-// Key presses on a real X display as a keyboard makes them: xdotool types
-// through the X test extension into the window that has the input focus, and
-// setxkbmap switches the layout, so the program sees the keys, modifiers and
-// keycodes that a user's keyboard would give it. Each tool runs as a child
-// process while the caller's event loop keeps going: the windows under test go
-// on answering the server and handle the keys as they arrive.
+// Key presses (and pointer gestures) on a real X display as a keyboard and a
+// mouse make them: xdotool types through the X test extension into the window
+// that has the input focus, and setxkbmap switches the layout, so the program
+// sees the keys, modifiers and keycodes that a user's keyboard would give it.
+// Each tool runs as a child process while the caller's event loop keeps going:
+// the windows under test go on answering the server and handle the keys as
+// they arrive.
 class RealKeyboard {
 public:
     explicit RealKeyboard(QString display) : m_display(std::move(display)) {}

@@ -61,20 +61,6 @@ bool AudioPlayer::play(std::shared_ptr<const DecodedAudio> audio, qint64 frame) 
     return true;
 }
 
-void AudioPlayer::pause() {
-    if (m_sink && !m_paused) {
-        m_sink->suspend();
-        m_paused = true;
-    }
-}
-
-void AudioPlayer::resume() {
-    if (m_sink && m_paused) {
-        m_sink->resume();
-        m_paused = false;
-    }
-}
-
 void AudioPlayer::stop() {
     if (m_sink) {
         // The sink's last position stays readable until the next play.
@@ -83,11 +69,10 @@ void AudioPlayer::stop() {
         m_sink.reset();
     }
     m_source.reset();
-    m_paused = false;
 }
 
 bool AudioPlayer::playing() const {
-    return m_sink && !m_paused;
+    return m_sink != nullptr;
 }
 
 qint64 AudioPlayer::heardFrame() const {

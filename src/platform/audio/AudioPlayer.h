@@ -32,12 +32,10 @@ public:
     // Starts playing from `frame`, ending any earlier playing. False when no
     // output can play it; error() then says why.
     bool play(std::shared_ptr<const DecodedAudio> audio, qint64 frame);
-    void pause();
-    void resume();
     void stop();
 
     bool playing() const;
-    // The frame heard now (while paused, the one heard last).
+    // The frame heard now (after stop(), the one heard last).
     qint64 heardFrame() const;
     Error error() const { return m_error; }
 
@@ -48,7 +46,6 @@ private:
     std::unique_ptr<QAudioSink> m_sink;
     std::unique_ptr<SampleSource> m_source;
     qint64 m_firstFrame = 0;
-    bool m_paused = false;
     Error m_error = Error::None;
 };
 
