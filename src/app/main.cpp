@@ -7,29 +7,58 @@
 #include "shell/ApplicationIdentity.h"
 #include "shell/ApplicationStart.h"
 #include "shell/MainWindow.h"
+#include "shell/StartOptions.h"
 #include "ui/WindowTitle.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
-QString homeOverride(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--home"));
-    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+QStringList commandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int at = 1; at < argc; ++at)
+        arguments.append(QString::fromLocal8Bit(argv[at]));
+    return arguments;
+}
+
+zyn::ProgramDirectory programDirectory(const zyn::StartOptions& options) {
+    return zyn::ProgramDirectory::resolve(
+        options.home(), QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// Answers --version and --help with no GUI application, which would need a
+// display before it could print a line.
+int answerOnTheTerminal(int argc, char* argv[], const zyn::StartOptions& options) {
+    const QCoreApplication app(argc, argv);
+    zyn::identifyApplication();
+    const QString text =
+        options.request() == zyn::StartOptions::Request::Version
+            ? zyn::StartOptions::versionText()
+            : zyn::StartOptions::helpText(programDirectory(options),
+                                          zyn::ProgramDirectory::bundledLanguageDirectory(
+                                              QCoreApplication::applicationDirPath()));
+    const QByteArray bytes = text.toUtf8();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+               ? 0
+               : 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const zyn::StartOptions options = zyn::StartOptions::parse(commandLine(argc, argv));
+    if (options.request() != zyn::StartOptions::Request::Start)
+        return answerOnTheTerminal(argc, argv, options);
+
     QApplication app(argc, argv);
     zyn::identifyApplication();
 
     const QString executableDir = QApplication::applicationDirPath();
-    const zyn::ProgramDirectory home = zyn::ProgramDirectory::resolve(
-        homeOverride(QApplication::arguments()), executableDir,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const zyn::ProgramDirectory home = programDirectory(options);
     QString error;
     if (!home.prepare(zyn::ProgramDirectory::bundledLanguageDirectory(executableDir), &error)) {
         QMessageBox::critical(nullptr, zyn::WindowTitle::base(), error);

@@ -11,6 +11,7 @@
 #include "ShowCommands.h"
 #include "TransferCommands.h"
 #include "VerifyCommands.h"
+#include "Version.h"
 
 #include <QIODevice>
 #include <array>
@@ -67,7 +68,8 @@ const std::array Commands = {
 };
 
 QString usageText() {
-    QString text = QStringLiteral("usage: zynctl [--home DIR] COMMAND ...\n");
+    QString text = QStringLiteral("usage: zynctl [--home DIR] COMMAND ...\n"
+                                  "       zynctl --version | --help\n");
     for (const Command& command : Commands)
         text += QStringLiteral("  ") + QLatin1String(command.usage) + u'\n';
     return text;
@@ -94,6 +96,10 @@ int ZynCtl::run(const QStringList& arguments) {
     const QString name = words.takeFirst();
     if (name == u"--help" || name == u"-h") {
         m_out.write(usageText().toUtf8());
+        return Success;
+    }
+    if (name == u"--version") {
+        m_out.write(QStringLiteral("zynctl %1\n").arg(QLatin1String(Version::Number)).toUtf8());
         return Success;
     }
     for (const Command& command : Commands) {

@@ -27,6 +27,11 @@ enum : int {
     ProjectFilter = 220,
     UndoMenu = 247,
     RedoMenu = 248,
+    // The desktop program's "--help".
+    HelpUsage = 500,
+    HelpHomeOption = 501,
+    HelpVersionOption = 502,
+    HelpHelpOption = 503,
 };
 
 } // namespace zyn::ShellTextId

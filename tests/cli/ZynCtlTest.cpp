@@ -1,5 +1,6 @@
 #include "cli/ZynCtl.h"
 
+#include "Version.h"
 #include "ZynCtlRun.h"
 #include "fakes/QtPrinters.h"
 #include "fakes/TestPaths.h"
@@ -129,6 +130,31 @@ TEST_F(ZynCtlRun, UsageErrorsExitWithTwo) {
         EXPECT_TRUE(result.err.contains(c.mentions)) << result.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("s.zyn")));
+}
+
+// Asked before any command, --help and --version answer on stdout and
+// succeed, also after --home.
+TEST_F(ZynCtlRun, HelpAndVersionAnswerOnStdoutAndSucceed) {
+    const QByteArray version = QStringLiteral("zynctl %1.%2.%3\n")
+                                   .arg(Version::Major)
+                                   .arg(Version::Minor)
+                                   .arg(Version::Revision)
+                                   .toUtf8();
+    const struct {
+        QStringList arguments;
+        QByteArray output;
+    } cases[] = {
+        {{"--help"}, "usage: zynctl [--home DIR] COMMAND ...\n"},
+        {{"--version"}, version},
+        {{"--home", path("h"), "--version"}, version},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Result result = run(c.arguments);
+        EXPECT_EQ(result.status, ZynCtl::Success);
+        EXPECT_TRUE(result.out.startsWith(c.output)) << result.out.toStdString();
+        EXPECT_EQ(result.err, "");
+    }
 }
 
 TEST_F(ZynCtlRun, FailuresExitWithOneAndOneLine) {
