@@ -3,6 +3,7 @@
 #include "fakes/QtPrinters.h"
 #include "fakes/RealKeyboard.h"
 #include "fakes/ServiceRequirement.h"
+#include "fakes/XvfbDisplay.h"
 #include "ui/UiTestSupport.h"
 
 #include <QWidget>
@@ -22,6 +23,23 @@ public:
     static QString& problem() {
         static QString why;
         return why;
+    }
+
+    // Called by main() before the application object exists: the windows go
+    // to `display` when it and the tools are there, else offscreen (and the
+    // tests say why).
+    static void useDisplay(const XvfbDisplay& display) {
+        problem() = display.why();
+        const QStringList missing = RealKeyboard::missingTools();
+        if (problem().isEmpty() && !missing.isEmpty())
+            problem() = QStringLiteral("missing: ") + missing.join(QStringLiteral(", "));
+        if (problem().isEmpty()) {
+            displayName() = display.name();
+            qputenv("QT_QPA_PLATFORM", "xcb");
+            qputenv("DISPLAY", display.name().toUtf8());
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
     }
 
 protected:

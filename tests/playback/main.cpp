@@ -25,18 +25,7 @@ int main(int argc, char* argv[]) {
         zyn::test::soundServerProblem() = pulse->why();
     }
     const zyn::test::XvfbDisplay display;
-    QString& problem = zyn::test::RealKeyboardTest::problem();
-    problem = display.why();
-    const QStringList missing = zyn::test::RealKeyboard::missingTools();
-    if (problem.isEmpty() && !missing.isEmpty())
-        problem = QStringLiteral("missing: ") + missing.join(QStringLiteral(", "));
-    if (problem.isEmpty()) {
-        zyn::test::RealKeyboardTest::displayName() = display.name();
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("DISPLAY", display.name().toUtf8());
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    zyn::test::RealKeyboardTest::useDisplay(display);
     QApplication app(argc, argv);
     zyn::identifyApplication();
     return RUN_ALL_TESTS();
