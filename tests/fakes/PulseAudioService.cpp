@@ -14,6 +14,16 @@ namespace zyn::test {
 
 namespace {
 
+// In a forked child: it ends with the test program, even one that crashed,
+// and says nothing on the test's terminal.
+void becomeQuietChild() {
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, STDIN_FILENO);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+}
+
 constexpr int StartTimeoutMs = 10000;
 constexpr int StopTimeoutMs = 5000;
 
@@ -56,12 +66,7 @@ bool PulseAudioService::start() {
         return false;
     }
     if (pid == 0) {
-        // The server ends with the test program, even one that crashed.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, STDIN_FILENO);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
+        becomeQuietChild();
         ::setenv("HOME", home.constData(), 1);
         ::execlp("pulseaudio", "pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n",
                  "--use-pid-file=no", "--disallow-exit", ("--load=" + sink).constData(),
@@ -85,11 +90,7 @@ bool PulseAudioService::startKeeper() {
     const QByteArray device = "--device=" + monitor().toUtf8();
     m_keeper = ::fork();
     if (m_keeper == 0) {
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, STDIN_FILENO);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
+        becomeQuietChild();
         ::execlp("parec", "parec", device.constData(), "--raw", "--latency-msec=5",
                  static_cast<char*>(nullptr));
         ::_exit(127);
